@@ -1,0 +1,84 @@
+// The ini routines on Windows: the private-profile API with wide texts.
+//
+// New files are created as UTF-16 with a byte-order mark, which makes the
+// profile API keep them in Unicode: Japanese values survive on any system
+// locale. Every write goes to a copy of the file that then replaces it, so a
+// crash or a full disk never leaves a half-written file.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/cp932.h"
+#include "platform/ini.h"
+
+namespace varuno::ini_backend {
+namespace {
+
+constexpr DWORD kBufferChars = 1024;
+
+std::wstring wide(std::string_view cp932_text) {
+    const std::u16string w = cp932::to_utf16(cp932_text);
+    return std::wstring(w.begin(), w.end());
+}
+
+// Copies `from` to `to` byte by byte (a fresh write time, unlike CopyFile, so
+// the profile cache sees the new file), or creates `to` as an empty Unicode
+// file when `from` does not exist.
+bool prepare_copy(const std::wstring& from, const std::wstring& to) {
+    std::vector<char> bytes;
+    HANDLE in = CreateFileW(from.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (in != INVALID_HANDLE_VALUE) {
+        char chunk[4096];
+        DWORD got = 0;
+        while (ReadFile(in, chunk, sizeof chunk, &got, nullptr) && got > 0) bytes.insert(bytes.end(), chunk, chunk + got);
+        CloseHandle(in);
+    } else {
+        bytes = {'\xFF', '\xFE'};
+    }
+    HANDLE out = CreateFileW(to.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (out == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    const BOOL ok = WriteFile(out, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+                    written == bytes.size();
+    CloseHandle(out);
+    return ok;
+}
+
+} // namespace
+
+std::string read(const std::filesystem::path& file, std::string_view section, std::string_view key) {
+    wchar_t buffer[kBufferChars];
+    const DWORD n = GetPrivateProfileStringW(wide(section).c_str(), wide(key).c_str(), L"0", buffer, kBufferChars,
+                                             file.c_str());
+    std::string value = cp932::from_utf16(std::u16string(buffer, buffer + n));
+    // At most 1023 bytes, never half a double-byte character.
+    std::size_t keep = 0;
+    while (keep < value.size() && keep + cp932::char_length(value, keep) <= kBufferChars - 1)
+        keep += cp932::char_length(value, keep);
+    value.resize(keep);
+    return value;
+}
+
+bool write(const std::filesystem::path& file, std::string_view section, const std::string_view* key,
+           const std::string_view* value) {
+    const std::wstring target = file.wstring();
+    const std::wstring temp = target + L".tmp~";
+    if (!value && GetFileAttributesW(target.c_str()) == INVALID_FILE_ATTRIBUTES) return true;  // nothing to remove
+    if (!prepare_copy(target, temp)) {
+        DeleteFileW(temp.c_str());
+        return false;
+    }
+    const std::wstring w_section = wide(section);
+    const std::wstring w_key = key ? wide(*key) : std::wstring();
+    const std::wstring w_value = value ? wide(*value) : std::wstring();
+    BOOL ok = WritePrivateProfileStringW(w_section.c_str(), key ? w_key.c_str() : nullptr,
+                                         value ? w_value.c_str() : nullptr, temp.c_str());
+    WritePrivateProfileStringW(nullptr, nullptr, nullptr, temp.c_str());  // flushes the cache; answers FALSE
+    ok = ok && MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    if (!ok) DeleteFileW(temp.c_str());
+    return ok != FALSE;
+}
+
+} // namespace varuno::ini_backend

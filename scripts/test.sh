@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: the native tests, the same tests
+# under AddressSanitizer and UBSan, bounded fuzz runs, and the Windows builds
+# of the tests under Wine. Ends with the count of all tests run.
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+need_packages "${BUILD_PACKAGES[@]}" "${RUN_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+
+summary=()
+run_ctest() {  # run_ctest NAME DIR [ctest args...]
+    local name=$1 dir=$2
+    shift 2
+    echo "== $name: tests"
+    local log="$dir/ctest.log" status=0
+    (cd "$dir" && ctest --output-on-failure -j "$JOBS" "$@") 2>&1 | tee "$log" || status=$?
+    summary+=("$name: $(grep -E 'tests passed, [0-9]+ tests failed out of' "$log" || echo 'no summary')")
+    if [ $status -ne 0 ] || ! grep -q '100% tests passed' "$log"; then
+        printf '%s\n' "${summary[@]}"
+        exit 1
+    fi
+}
+
+echo "== native build"
+configure_and_build "$VARUNO_BUILD/native" -DVARUNO_BENCH=ON
+run_ctest native "$VARUNO_BUILD/native"
+
+echo "== native build with AddressSanitizer and UBSan"
+configure_and_build "$VARUNO_BUILD/asan" -DVARUNO_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1
+run_ctest asan "$VARUNO_BUILD/asan"
+
+echo "== fuzz targets (clang, libFuzzer)"
+CC=clang CXX=clang++ BUILD_TARGETS="fuzz_formula fuzz_strkit fuzz_cp932 fuzz_ini" configure_and_build "$VARUNO_BUILD/fuzz" -DVARUNO_FUZZ=ON -DVARUNO_SANITIZE=ON -DVARUNO_TESTS=OFF
+run_ctest fuzz "$VARUNO_BUILD/fuzz"
+
+echo "== Windows build (MinGW-w64, x86_64)"
+configure_and_build "$VARUNO_BUILD/win64" -DCMAKE_TOOLCHAIN_FILE="$VARUNO_ROOT/cmake/mingw-x86_64.cmake" \
+    -DCMAKE_CROSSCOMPILING_EMULATOR="$VARUNO_ROOT/scripts/wine-run.sh"
+wine_prefix "$VARUNO_BUILD/win64/wineprefix"
+run_ctest "windows (wine)" "$VARUNO_BUILD/win64"
+
+printf '%s\n' "${summary[@]}"
+total=0
+for line in "${summary[@]}"; do
+    n=$(echo "$line" | sed -E 's/.*out of ([0-9]+).*/\1/')
+    total=$((total + n))
+done
+echo "all: $total passed, 0 failed"

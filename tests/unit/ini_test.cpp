@@ -1,0 +1,215 @@
+// The ini routines, run against the platform's implementation: our own
+// reader/writer natively, the private-profile API on Windows (under Wine).
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "platform/cp932.h"
+#include "platform/ini.h"
+
+#if defined(_WIN32)
+#include <windows.h>
+#else
+#include <sys/wait.h>
+
+#include <cstdlib>
+#endif
+
+namespace varuno {
+namespace {
+
+std::string cp(const char* utf8) { return cp932::from_utf8(utf8); }
+
+// The file's lines as CP932 texts, whether it is stored as CP932 or as
+// UTF-16 with a byte-order mark.
+std::vector<std::string> file_lines(std::string_view name) {
+    std::ifstream in(path_beside_program(name), std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (bytes.size() >= 2 && bytes[0] == '\xFF' && bytes[1] == '\xFE') {
+        std::u16string wide;
+        for (std::size_t i = 2; i + 1 < bytes.size(); i += 2)
+            wide.push_back(char16_t(static_cast<unsigned char>(bytes[i]) | static_cast<unsigned char>(bytes[i + 1]) << 8));
+        bytes = cp932::from_utf16(wide);
+    }
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        std::size_t end = bytes.find('\n', start);
+        if (end == std::string::npos) end = bytes.size();
+        std::string line = bytes.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(line);
+        start = end + 1;
+    }
+    return lines;
+}
+
+bool has_line(std::string_view file, std::string_view line) {
+    for (const auto& l : file_lines(file))
+        if (l == line) return true;
+    return false;
+}
+
+class Ini : public ::testing::Test {
+protected:
+    void SetUp() override { remove(); }
+    void TearDown() override { remove(); }
+    void remove() {
+        std::error_code ec;
+        std::filesystem::remove(path_beside_program(file), ec);
+    }
+    const std::string file = "ini_test_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + ".ini";
+};
+
+TEST_F(Ini, MissingFileSectionOrKeyReadsAsZero) {
+    EXPECT_EQ(ini_read_text("MAIN", "x", file), "0");
+    EXPECT_EQ(ini_read_int("MAIN", "x", file), 0);
+    ini_write_int("MAIN", "y", 5, file);
+    EXPECT_EQ(ini_read_text("MAIN", "x", file), "0");
+    EXPECT_EQ(ini_read_text("OTHER", "y", file), "0");
+    EXPECT_EQ(ini_read_int_at("MAIN", 7, file), 0);
+}
+
+TEST_F(Ini, IntegersAreReadFromTheLeadingDigits) {
+    ini_write_text("MAIN", "a", "12abc", file);
+    ini_write_text("MAIN", "b", "abc", file);
+    ini_write_text("MAIN", "c", "-40", file);
+    ini_write_text("MAIN", "d", "", file);
+    EXPECT_EQ(ini_read_int("MAIN", "a", file), 12);
+    EXPECT_EQ(ini_read_int("MAIN", "b", file), 0);
+    EXPECT_EQ(ini_read_int("MAIN", "c", file), -40);
+    EXPECT_EQ(ini_read_text("MAIN", "d", file), "");  // present but empty: not the missing "0"
+    EXPECT_EQ(leading_int("99999999999"), 2147483647);
+    EXPECT_EQ(leading_int("-99999999999"), -2147483647 - 1);
+    EXPECT_EQ(leading_int("+7"), 7);
+}
+
+TEST_F(Ini, IntegerKeysAreTheirDecimalText) {
+    ASSERT_TRUE(ini_write_int_at("COU", 3, 17, file));
+    EXPECT_TRUE(has_line(file, "[COU]"));
+    EXPECT_TRUE(has_line(file, "3=17"));
+    EXPECT_EQ(ini_read_int("COU", "3", file), 17);
+    EXPECT_EQ(ini_read_text_at("COU", 3, file), "17");
+    ini_write_text_at("COU", 20300, cp("寸法"), file);
+    EXPECT_EQ(ini_read_text("COU", "20300", file), cp("寸法"));
+}
+
+TEST_F(Ini, OverwritingKeepsOneLinePerKeyAndOtherKeys) {
+    ini_write_int("MAIN", "x", 1, file);
+    ini_write_int("MAIN", "y", 2, file);
+    ini_write_int("INI", "MainExist", 1, file);
+    ini_write_int("MAIN", "x", -3, file);
+    EXPECT_EQ(ini_read_int("MAIN", "x", file), -3);
+    EXPECT_EQ(ini_read_int("MAIN", "y", file), 2);
+    EXPECT_EQ(ini_read_int("INI", "MainExist", file), 1);
+    int x_lines = 0;
+    for (const auto& l : file_lines(file)) x_lines += l.rfind("x=", 0) == 0;
+    EXPECT_EQ(x_lines, 1);
+}
+
+TEST_F(Ini, NamesCompareWithoutAsciiCase) {
+    ini_write_int("MAIN", "MainExist", 1, file);
+    EXPECT_EQ(ini_read_int("main", "mainexist", file), 1);
+    ini_write_int("Main", "MAINEXIST", 2, file);
+    EXPECT_EQ(ini_read_int("MAIN", "MainExist", file), 2);
+    // ア (0x83 0x41) and ャ (0x83 0x61) differ only in a trail byte that
+    // looks like a letter: they stay different keys.
+    ini_write_int("FIND", cp("ア"), 1, file);
+    ini_write_int("FIND", cp("ャ"), 2, file);
+    EXPECT_EQ(ini_read_int("FIND", cp("ア"), file), 1);
+    EXPECT_EQ(ini_read_int("FIND", cp("ャ"), file), 2);
+}
+
+TEST_F(Ini, JapaneseTextRoundTrips) {
+    const std::string value = cp("ﾟR[Rankine] ～ 寸法・Å・①");
+    ASSERT_TRUE(ini_write_text(cp("検索"), cp("履歴"), value, file));
+    EXPECT_EQ(ini_read_text(cp("検索"), cp("履歴"), file), value);
+}
+
+TEST_F(Ini, DeletingAKeyOrAWholeSection) {
+    ini_write_int("FIND", "1", 1, file);
+    ini_write_int("FIND", "2", 2, file);
+    ini_write_int("MAIN", "x", 3, file);
+    ASSERT_TRUE(ini_delete(false, "FIND", "1", file));
+    EXPECT_EQ(ini_read_text("FIND", "1", file), "0");
+    EXPECT_EQ(ini_read_int("FIND", "2", file), 2);
+    ASSERT_TRUE(ini_delete_at(true, "FIND", 0, file));
+    EXPECT_EQ(ini_read_text("FIND", "2", file), "0");
+    EXPECT_FALSE(has_line(file, "[FIND]"));
+    EXPECT_EQ(ini_read_int("MAIN", "x", file), 3);
+    // Removing what is not there changes nothing and creates no file.
+    EXPECT_TRUE(ini_delete(true, "NONE", "", "ini_test_never_written.ini"));
+    EXPECT_FALSE(std::filesystem::exists(path_beside_program("ini_test_never_written.ini")));
+}
+
+TEST_F(Ini, ReadsAreCutAt1023Bytes) {
+    ini_write_text("FIND", "long", std::string(2000, 'a'), file);
+    EXPECT_EQ(ini_read_text("FIND", "long", file), std::string(1023, 'a'));
+    // Never half of a double-byte character: 'a' then 600 times 漢.
+    std::string mixed = "a";
+    for (int i = 0; i < 600; ++i) mixed += cp("漢");
+    ini_write_text("FIND", "mixed", mixed, file);
+    const std::string read = ini_read_text("FIND", "mixed", file);
+    EXPECT_EQ(read.size(), 1023u);
+    EXPECT_EQ(cp932::char_count(read), 512u);
+}
+
+TEST_F(Ini, ValuesAreTrimmedAndUnquotedOnRead) {
+    {
+        std::ofstream out(path_beside_program(file), std::ios::binary);
+        out << "[MAIN]\r\n  x =  12  \r\ny=\"quoted text\"\r\n[main]\r\nx=99\r\n";
+    }
+    EXPECT_EQ(ini_read_int("MAIN", "x", file), 12);  // the first section of that name wins
+    EXPECT_EQ(ini_read_text("MAIN", "y", file), "quoted text");
+}
+
+TEST_F(Ini, WritesLeaveNoTemporaryFileAndFailuresAreReported) {
+    ini_write_int("MAIN", "x", 1, file);
+    for (const auto& entry : std::filesystem::directory_iterator(path_beside_program(file).parent_path()))
+        EXPECT_EQ(entry.path().filename().string().find(".tmp~"), std::string::npos) << entry.path();
+    // A folder that does not exist cannot be written: false, and no crash.
+    EXPECT_FALSE(ini_write_int("MAIN", "x", 1, "no_such_folder/x.ini"));
+    EXPECT_EQ(ini_read_text("MAIN", "x", "no_such_folder/x.ini"), "0");
+}
+
+// A program started from a folder whose path has double-byte characters and
+// a space finds and writes its files beside itself.
+TEST(IniPaths, ProgramInADoubleByteFolder) {
+    namespace fs = std::filesystem;
+#if defined(_WIN32)
+    const char* probe_name = "ini_probe.exe";
+#else
+    const char* probe_name = "ini_probe";
+#endif
+    const fs::path folder = path_beside_program(cp("テスト 用フォルダ"));
+    std::error_code ec;
+    fs::remove_all(folder, ec);
+    fs::create_directories(folder);
+    const fs::path probe = folder / probe_name;
+    fs::copy_file(path_beside_program(probe_name), probe);
+#if defined(_WIN32)
+    std::wstring command = L"\"" + probe.wstring() + L"\"";
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    ASSERT_TRUE(CreateProcessW(probe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi));
+    WaitForSingleObject(pi.hProcess, 30000);
+    DWORD code = 99;
+    GetExitCodeProcess(pi.hProcess, &code);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    EXPECT_EQ(code, 0u);
+#else
+    const int status = std::system(("'" + probe.string() + "'").c_str());
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+#endif
+    EXPECT_TRUE(fs::exists(folder / "probe.ini"));
+    EXPECT_FALSE(fs::exists(path_beside_program("probe.ini")));
+    fs::remove_all(folder, ec);
+}
+
+} // namespace
+} // namespace varuno
