@@ -1,0 +1,75 @@
+// Start-up and per-action costs of the unit tables: building all tables,
+// sorting the largest table, and one whole conversion of a court.
+#include <benchmark/benchmark.h>
+
+#include "convert/engine.h"
+#include "unitdb/accessors.h"
+#include "unitdb/lists.h"
+#include "unitdb/registry.h"
+#include "unitdb/sort.h"
+
+namespace {
+
+using namespace varuno;
+
+// Building leaks by design (the tables live until the process ends), so the
+// benchmark builds into fresh records and frees them itself.
+void free_table(udb& t) {
+    for (int r = 0; r < t.count; ++r) {
+        for (int c = 0; c < t.columns; ++c) std::free(t.rows[r][c]);
+        std::free(t.rows[r]);
+    }
+    std::free(t.rows);
+    std::free(t.order);
+    t = udb{};
+}
+
+void BM_LoadAllTables(benchmark::State& state) {
+    for (auto _ : state) {
+        load_unit_tables();
+        state.PauseTiming();
+        for (int k = 0; k < kind_count; ++k) free_table(kind_tables[k]);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_LoadAllTables)->Unit(benchmark::kMicrosecond);
+
+void BM_SortVolume(benchmark::State& state) {
+    load_unit_tables();
+    for (auto _ : state) sort_units(kind_tables[2], static_cast<int>(state.range(0)));
+    for (int k = 0; k < kind_count; ++k) free_table(kind_tables[k]);
+}
+BENCHMARK(BM_SortVolume)->DenseRange(0, 4)->Unit(benchmark::kMicrosecond);
+
+struct Lists : UnitListView {
+    void clear_list(UnitList) override {}
+    void append_to_list(UnitList, std::string_view) override {}
+    void set_result_line(std::string_view) override {}
+    void clear_unit_chosen() override {}
+    void status_show_kind(std::string_view) override {}
+};
+
+struct Court : CourtView {
+    int selected_position(varuno::Court, bool after) override { return after ? 16 : 22; }
+    std::string list_text(varuno::Court, bool, int p) override { return unit_label(*current_table, p); }
+    std::string input_text(varuno::Court) override { return "12"; }
+    void set_output_text(varuno::Court, std::string_view) override {}
+    void set_zoom_text(std::string_view) override {}
+    void show_message(std::string_view, std::string_view) override {}
+    void focus_input(varuno::Court) override {}
+    void status_set_court(int) override {}
+};
+
+void BM_ConvertCourt(benchmark::State& state) {
+    load_unit_tables();
+    Lists lists;
+    select_kind(0, lists);
+    Court court;
+    ConversionState conversion;
+    const ConversionSettings settings;
+    for (auto _ : state) benchmark::DoNotOptimize(convert_court(kCourtA, court, conversion, settings));
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_ConvertCourt);
+
+} // namespace

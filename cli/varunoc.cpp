@@ -1,0 +1,276 @@
+// varunoc: the command-line converter. Same tables, same engine and same
+// search as the window; UTF-8 in and out.
+//
+// Exit codes: 0 success, 1 the conversion ended in the error mark (or the
+// search found nothing), 2 a usage error.
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "convert/engine.h"
+#include "platform/cp932.h"
+#include "unitdb/accessors.h"
+#include "unitdb/lists.h"
+#include "unitdb/registry.h"
+#include "unitdb/search.h"
+
+#if defined(_WIN32)
+#include <windows.h>
+#include <shellapi.h>
+#endif
+
+using namespace varuno;
+
+namespace {
+
+constexpr const char* kUsage =
+    "使い方: varunoc <コマンド> [引数...]\n"
+    "  kinds                               単位種の一覧（番号、名前）\n"
+    "  units KIND                          単位種の全単位（格納順）\n"
+    "  convert KIND FROM TO EXPRESSION [--style 0|1|2|3] [--after-only]\n"
+    "                                      換算する（出力欄と拡大ビューの2行）\n"
+    "  search TEXT [--case] [--whole] [--fields DIGITS] [--kinds LIST]\n"
+    "                                      単位を検索する\n"
+    "各コマンドの詳細は varunoc <コマンド> --help。\n";
+
+constexpr const char* kUnitsHelp =
+    "使い方: varunoc units KIND\n"
+    "KIND は単位種の番号または名前（例: 0、寸法）。\n"
+    "1行に1単位、タブ区切り: 行番号、リスト表示、日本語表記、単位記号、国名、補助記号、\n"
+    "グループ、汎用レート、備考（\";\" は空欄の印）。\n";
+
+constexpr const char* kConvertHelp =
+    "使い方: varunoc convert KIND FROM TO EXPRESSION [--style 0|1|2|3] [--after-only]\n"
+    "KIND は単位種の番号または名前。FROM と TO はリスト表示（例: mm、nmi[英]）か\n"
+    "# と行番号（例: #13）。EXPRESSION は数値または数式（例: 12、(1+2)/4、2^10）。\n"
+    "成功すると出力欄の文字列と拡大ビューの行を表示して 0 で終了し、\n"
+    "数式エラーのときはエラー表示を出して 1 で終了する。\n"
+    "  --style N     指数部の表記: 0 e±xxx、1 ×10^±xxx（既定）、2 HTML、3 指数表記しない\n"
+    "  --after-only  拡大ビューに換算後だけを表示する\n";
+
+constexpr const char* kSearchHelp =
+    "使い方: varunoc search TEXT [--case] [--whole] [--fields DIGITS] [--kinds LIST]\n"
+    "1行に1ヒット、タブ区切り: 単位種、行番号、対象（0 日本語表記、1 単位記号、2 国名、\n"
+    "3 補助記号、4 備考）、合致（2 完全、1 部分）、続いて単位種、日本語表記、単位記号、\n"
+    "国名、補助記号、汎用レート、備考。\n"
+    "  --case         完全一致で大文字と小文字を区別する（部分一致は常に区別する）\n"
+    "  --whole        完全一致だけを探す\n"
+    "  --fields 0134  探す対象（既定: 01234）\n"
+    "  --kinds 0,2,寸法  探す単位種（既定: 全て）\n";
+
+constexpr const char* kKindsHelp = "使い方: varunoc kinds\n1行に1単位種: 番号、タブ、名前。\n";
+
+// Output and messages are CP932 inside and UTF-8 outside.
+void out(const std::string& cp932_text) { std::fputs(cp932::to_utf8(cp932_text).c_str(), stdout); }
+int usage_error(const std::string& cp932_text) {
+    std::fputs(cp932::to_utf8(cp932_text).c_str(), stderr);
+    std::fputs("\n", stderr);
+    return 2;
+}
+std::string cp(const char* utf8) { return cp932::from_utf8(utf8); }
+
+bool is_number(const std::string& s) {
+    return !s.empty() && s.find_first_not_of("0123456789") == std::string::npos && s.size() < 9;
+}
+
+int parse_kind(const std::string& arg) {
+    if (is_number(arg)) {
+        const int k = std::atoi(arg.c_str());
+        return k < kind_count ? k : -1;
+    }
+    return find_kind(arg);
+}
+
+// Lists nothing: the command-line tool has no window.
+struct NoLists : UnitListView {
+    void clear_list(UnitList) override {}
+    void append_to_list(UnitList, std::string_view) override {}
+    void set_result_line(std::string_view) override {}
+    void clear_unit_chosen() override {}
+    void status_show_kind(std::string_view) override {}
+};
+
+// Rows named by a label or "#row".
+std::vector<int> rows_for(const udb& table, const std::string& arg) {
+    std::vector<int> rows;
+    if (arg.size() > 1 && arg[0] == '#' && is_number(arg.substr(1))) {
+        const int r = std::atoi(arg.c_str() + 1);
+        if (r < table.count) rows.push_back(r);
+        return rows;
+    }
+    for (int r = 0; r < table.count; ++r)
+        if (unit_label(table, display_position(table, r)) == arg) rows.push_back(r);
+    return rows;
+}
+
+struct CliCourt : CourtView {
+    int from = -1, to = -1;
+    std::string input, output, zoom, message;
+    const udb* table = nullptr;
+    int selected_position(Court, bool after) override { return after ? to : from; }
+    std::string list_text(Court, bool, int p) override { return unit_label(*table, p); }
+    std::string input_text(Court) override { return input; }
+    void set_output_text(Court, std::string_view t) override { output = t; }
+    void set_zoom_text(std::string_view t) override { zoom = t; }
+    void show_message(std::string_view t, std::string_view) override { message = t; }
+    void focus_input(Court) override {}
+    void status_set_court(int) override {}
+};
+
+int cmd_kinds() {
+    for (int k = 0; k < kind_count; ++k) out(std::to_string(k) + "\t" + kind_names[k] + "\n");
+    return 0;
+}
+
+int cmd_units(const std::vector<std::string>& a) {
+    if (a.size() != 1) return usage_error(kUnitsHelp);
+    const int kind = parse_kind(a[0]);
+    if (kind < 0) return usage_error(cp("単位種が見つかりません: ") + a[0]);
+    const udb& t = kind_tables[kind];
+    for (int r = 0; r < t.count; ++r) {
+        const char* const* row = t.rows[r];
+        out(std::to_string(r) + "\t" + unit_label(t, display_position(t, r)) + "\t" + row[0] + "\t" + row[1] + "\t" +
+            row[2] + "\t" + row[3] + "\t" + row[t.rate_columns + 4] + "\t" + row[4] + "\t" + row[t.remark_column] +
+            "\n");
+    }
+    return 0;
+}
+
+int cmd_convert(std::vector<std::string> a) {
+    ConversionSettings settings;
+    std::vector<std::string> pos;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (a[i] == "--after-only") {
+            settings.zoom_content = 20201;
+        } else if (a[i] == "--style" && i + 1 < a.size() && a[i + 1].size() == 1 && a[i + 1][0] >= '0' &&
+                   a[i + 1][0] <= '3') {
+            settings.exponent_style = a[++i][0] - '0';
+        } else if (a[i].rfind("--", 0) == 0) {
+            return usage_error(kConvertHelp);
+        } else {
+            pos.push_back(a[i]);
+        }
+    }
+    if (pos.size() != 4) return usage_error(kConvertHelp);
+    const int kind = parse_kind(pos[0]);
+    if (kind < 0) return usage_error(cp("単位種が見つかりません: ") + pos[0]);
+    NoLists lists;
+    select_kind(kind, lists);
+    CliCourt court;
+    court.table = current_table;
+    int* ends[2] = {&court.from, &court.to};
+    for (int side = 0; side < 2; ++side) {
+        const std::vector<int> rows = rows_for(*current_table, pos[1 + side]);
+        if (rows.empty()) return usage_error(cp("単位が見つかりません: ") + pos[1 + side]);
+        if (rows.size() > 1) {
+            std::string list;
+            for (int r : rows) list += " #" + std::to_string(r);
+            return usage_error(cp("同じ表示の単位が複数あります。行番号で指定してください:") + list);
+        }
+        *ends[side] = display_position(*current_table, rows[0]);
+    }
+    court.input = pos[3];
+    ConversionState state;
+    state.live[kCourtA] = false;  // validation failures are reported, not ignored
+    if (convert_court(kCourtA, court, state, settings)) {
+        out(court.output + "\n" + court.zoom + "\n");
+        return 0;
+    }
+    if (state.formula_error) {
+        out(court.output + "\n" + court.zoom + "\n");
+        return 1;
+    }
+    return usage_error(court.message);
+}
+
+int cmd_search(const std::vector<std::string>& a) {
+    SearchOptions options;
+    std::vector<int> kinds;
+    std::string text;
+    bool have_text = false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (a[i] == "--case") {
+            options.case_sensitive = true;
+        } else if (a[i] == "--whole") {
+            options.whole_field = true;
+        } else if (a[i] == "--fields" && i + 1 < a.size()) {
+            options.fields = {};
+            for (char c : a[++i]) {
+                if (c < '0' || c > '4') return usage_error(kSearchHelp);
+                options.fields[static_cast<std::size_t>(c - '0')] = true;
+            }
+        } else if (a[i] == "--kinds" && i + 1 < a.size()) {
+            std::string list = a[++i] + ",";
+            for (std::size_t start = 0, comma; (comma = list.find(',', start)) != std::string::npos; start = comma + 1) {
+                const int k = parse_kind(list.substr(start, comma - start));
+                if (k < 0) return usage_error(cp("単位種が見つかりません: ") + list.substr(start, comma - start));
+                kinds.push_back(k);
+            }
+        } else if (a[i].rfind("--", 0) == 0 || have_text) {
+            return usage_error(kSearchHelp);
+        } else {
+            text = a[i];
+            have_text = true;
+        }
+    }
+    if (!have_text || text.empty()) return usage_error(cp("検索文字列が指定されていません。"));
+    if (kinds.empty())
+        for (int k = 0; k < kind_count; ++k) kinds.push_back(k);
+    const std::vector<search_hit> hits = find_units(text, kinds, options);
+    for (const search_hit& h : hits) {
+        const udb& t = kind_tables[h.kind];
+        const char* const* row = t.rows[h.row];
+        out(kind_names[h.kind] + "\t" + std::to_string(h.row) + "\t" + std::to_string(h.field) + "\t" +
+            std::to_string(h.grade) + "\t" + kind_names[h.kind] + "\t" + row[0] + "\t" + row[1] + "\t" + row[2] +
+            "\t" + row[3] + "\t" + row[4] + "\t" + row[t.remark_column] + "\n");
+    }
+    if (hits.empty()) {
+        std::fputs(cp932::to_utf8(cp("見つかりませんでした。")).c_str(), stderr);
+        std::fputs("\n", stderr);
+        return 1;
+    }
+    return 0;
+}
+
+// The arguments as CP932 texts.
+std::vector<std::string> arguments(int argc, char** argv) {
+    std::vector<std::string> args;
+#if defined(_WIN32)
+    (void)argc;
+    (void)argv;
+    int n = 0;
+    wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &n);
+    for (int i = 1; wide && i < n; ++i) {
+        const std::wstring w = wide[i];
+        args.push_back(cp932::from_utf16(std::u16string(w.begin(), w.end())));
+    }
+    LocalFree(wide);
+#else
+    for (int i = 1; i < argc; ++i) args.push_back(cp932::from_utf8(argv[i]));
+#endif
+    return args;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+#if defined(_WIN32)
+    SetConsoleOutputCP(CP_UTF8);
+#endif
+    std::vector<std::string> args = arguments(argc, argv);
+    if (args.empty() || args[0] == "--help" || args[0] == "-h") {
+        std::fputs(kUsage, args.empty() ? stderr : stdout);
+        return args.empty() ? 2 : 0;
+    }
+    const std::string command = args[0];
+    args.erase(args.begin());
+    const bool help = !args.empty() && (args[0] == "--help" || args[0] == "-h");
+    load_unit_tables();
+    if (command == "kinds") return help ? (std::fputs(kKindsHelp, stdout), 0) : cmd_kinds();
+    if (command == "units") return help ? (std::fputs(kUnitsHelp, stdout), 0) : cmd_units(args);
+    if (command == "convert") return help ? (std::fputs(kConvertHelp, stdout), 0) : cmd_convert(args);
+    if (command == "search") return help ? (std::fputs(kSearchHelp, stdout), 0) : cmd_search(args);
+    std::fputs(kUsage, stderr);
+    return 2;
+}

@@ -1,0 +1,274 @@
+// The registry, labels, sort orders, list filling and the unit search.
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "platform/cp932.h"
+#include "platform/ini.h"
+#include "test_units.h"
+#include "unitdb/accessors.h"
+#include "unitdb/lists.h"
+#include "unitdb/registry.h"
+#include "unitdb/search.h"
+#include "unitdb/sort.h"
+
+namespace varuno {
+namespace {
+
+using test::cp;
+using test::row_labelled;
+using test::row_named;
+
+// Records what select_kind and fill_unit_lists do to the window.
+struct FakeLists : UnitListView {
+    std::vector<std::string> lists[4];
+    std::string result_line = "old";
+    std::string status;
+    int clears = 0;
+    bool unit_chosen = true;
+    void clear_list(UnitList l) override {
+        lists[l].clear();
+        ++clears;
+    }
+    void append_to_list(UnitList l, std::string_view label) override { lists[l].emplace_back(label); }
+    void set_result_line(std::string_view t) override { result_line = t; }
+    void clear_unit_chosen() override { unit_chosen = false; }
+    void status_show_kind(std::string_view name) override { status = name; }
+};
+
+// A table in storage order with the given sort setting written, removed afterwards.
+class SortSetting : public ::testing::Test {
+protected:
+    void SetUp() override { test::load_tables_once(); }
+    void TearDown() override {
+        std::error_code ec;
+        std::filesystem::remove(path_beside_program("varuno_set.ini"), ec);
+        for (int k = 0; k < kind_count; ++k) sort_units(kind_tables[k], kSortStorage);
+        current_kind = -1;
+        current_table = nullptr;
+    }
+    void set_sort(int value) { ini_write_int("2_0:RDO", "1", value, "varuno_set.ini"); }
+};
+
+std::vector<std::string> labels_in_order(const udb& t) {
+    std::vector<std::string> out;
+    for (int p = 0; p < t.count; ++p) out.push_back(unit_label(t, p));
+    return out;
+}
+
+TEST(Registry, SixtyNineKindsFromLengthToPackingBoxes) {
+    test::load_tables_once();
+    EXPECT_EQ(kind_names[0], cp("寸法"));
+    EXPECT_EQ(kind_names[kind_count - 1], cp("包装箱"));
+    EXPECT_EQ(kind_names[69], cp("通貨"));
+    EXPECT_EQ(find_kind(cp("通貨")), -1);  // beyond kind_count: never offered
+    EXPECT_EQ(find_kind(cp("圧力")), 5);
+    EXPECT_EQ(kind_icons[0], 600);
+    EXPECT_EQ(kind_icons[3], 193);
+    EXPECT_EQ(kind_icons[69], 204);
+}
+
+TEST(Labels, SymbolCountryAndAuxiliary) {
+    test::load_tables_once();
+    const udb& len = kind_tables[0];
+    EXPECT_EQ(unit_label(len, 47), "nmi");
+    EXPECT_EQ(unit_label(len, 48), cp("nmi[英]"));
+    EXPECT_EQ(unit_label(len, 49), cp("nmi[英;旧式]"));
+    EXPECT_EQ(unit_label(len, 24), "league[min]");
+    EXPECT_EQ(unit_label(kind_tables[8], 4), cp("ﾟR[Rankine]"));
+    // One-byte countries and auxiliary symbols stay in the label, not in the key.
+    const int gou = row_named(2, "ごう(日本)");
+    EXPECT_EQ(unit_label(kind_tables[2], gou), cp("合[日;3]"));
+    EXPECT_EQ(unit_sort_key(kind_tables[2], gou), cp("合[日]"));
+    const int troy = row_labelled(3, "oz[英;t]");
+    ASSERT_GE(troy, 0);
+    EXPECT_EQ(unit_sort_key(kind_tables[3], troy), cp("oz[英]"));
+    EXPECT_EQ(unit_label(kind_tables[1], 36), cp("勺[2]"));
+    EXPECT_EQ(unit_sort_key(kind_tables[1], 36), cp("勺"));
+}
+
+TEST(Accessors, GroupsRatesAndPositions) {
+    test::load_tables_once();
+    const udb& len = kind_tables[0];
+    EXPECT_EQ(unit_group(len, 16), 2);
+    EXPECT_STREQ(unit_rate(len, 13, 1), "0.0254");
+    EXPECT_STREQ(unit_rate(len, 13, 2), "1/36");
+    EXPECT_STREQ(unit_name(len, 26), cp("しゃく").c_str());
+    EXPECT_EQ(display_position(len, 87), 87);
+    EXPECT_EQ(display_position(len, 88), -1);
+    const udb empty{};
+    EXPECT_EQ(display_position(empty, 0), -1);
+}
+
+TEST_F(SortSetting, NoSettingMeansStorageOrder) {
+    EXPECT_LT(sort_option_setting(), 0);
+    FakeLists view;
+    select_kind(0, view);
+    for (int p = 0; p < kind_tables[0].count; ++p) EXPECT_EQ(kind_tables[0].order[p], p);
+    EXPECT_EQ(current_kind, 0);
+    EXPECT_EQ(current_table, &kind_tables[0]);
+}
+
+TEST_F(SortSetting, SelectKindFillsAllFourListsAndClearsTheRest) {
+    set_sort(20207);
+    FakeLists view;
+    select_kind(3, view);
+    ASSERT_EQ(view.lists[0].size(), 122u);
+    for (int l = 1; l < 4; ++l) EXPECT_EQ(view.lists[l], view.lists[0]);
+    EXPECT_EQ(view.lists[0], labels_in_order(kind_tables[3]));
+    EXPECT_EQ(view.clears, 4);
+    EXPECT_EQ(view.result_line, "");
+    EXPECT_FALSE(view.unit_chosen);
+    EXPECT_EQ(view.status, cp("質量"));
+    // The identical rows 86 and 87 stay next to each other.
+    const int p86 = display_position(kind_tables[3], 86), p87 = display_position(kind_tables[3], 87);
+    EXPECT_EQ(std::abs(p86 - p87), 1);
+}
+
+TEST_F(SortSetting, MinusOneSelectsNothing) {
+    FakeLists view;
+    select_kind(-1, view);
+    EXPECT_EQ(current_kind, -1);
+    EXPECT_EQ(view.clears, 0);
+    EXPECT_EQ(view.status, "");
+}
+
+TEST_F(SortSetting, SameKindTwiceGivesTheSameList) {
+    set_sort(20208);
+    FakeLists first, second;
+    select_kind(2, first);
+    select_kind(1, second);
+    select_kind(2, second);
+    EXPECT_EQ(first.lists[0], second.lists[0]);
+}
+
+TEST_F(SortSetting, SymbolOrderAscendingAndDescending) {
+    udb& vol = kind_tables[2];
+    sort_units(vol, kSortSymbolUp);
+    for (int p = 1; p < vol.count; ++p)
+        EXPECT_LE(cp932::compare(unit_sort_key(vol, vol.order[p - 1]), unit_sort_key(vol, vol.order[p])), 0) << p;
+    sort_units(vol, kSortSymbolDown);
+    for (int p = 1; p < vol.count; ++p)
+        EXPECT_GE(cp932::compare(unit_sort_key(vol, vol.order[p - 1]), unit_sort_key(vol, vol.order[p])), 0) << p;
+    // 温度: ASCII before half-width katakana before double-byte characters.
+    udb& temp = kind_tables[8];
+    sort_units(temp, kSortSymbolUp);
+    EXPECT_EQ(labels_in_order(temp),
+              (std::vector<std::string>{"K", cp("ﾟF"), cp("ﾟR"), cp("ﾟR[Rankine]"), cp("℃")}));
+}
+
+TEST_F(SortSetting, RateOrdersAndTheirFallbacks) {
+    udb& len = kind_tables[0];
+    sort_units(len, kSortRateUp);
+    EXPECT_EQ(len.order[0], 40);  // ユカワ and フェルミ (1e-15 m) come first...
+    EXPECT_EQ(unit_label(len, len.count - 1), "kpc");  // ...the kiloparsec last
+    sort_units(len, kSortRateDown);
+    EXPECT_EQ(unit_label(len, 0), "kpc");
+    // 温度's rates are formulas the evaluator rejects: every row still listed once.
+    udb& temp = kind_tables[8];
+    sort_units(temp, kSortRateUp);
+    std::vector<int> rows(temp.order, temp.order + temp.count);
+    std::sort(rows.begin(), rows.end());
+    EXPECT_EQ(rows, (std::vector<int>{0, 1, 2, 3, 4}));
+    // Options outside 1-4 mean storage order; a table of one unit sorts to itself.
+    sort_units(len, 7);
+    EXPECT_EQ(len.order[5], 5);
+    sort_units(kind_tables[16], kSortSymbolDown);
+    EXPECT_EQ(kind_tables[16].order[0], 0);
+}
+
+TEST_F(SortSetting, BytesShareTheirSortKey) {
+    udb& info = kind_tables[50];
+    const int b = row_labelled(50, "B"), b8 = row_labelled(50, "B[8]");
+    ASSERT_GE(b, 0);
+    ASSERT_GE(b8, 0);
+    EXPECT_EQ(unit_sort_key(info, b), unit_sort_key(info, b8));
+    sort_units(info, kSortSymbolUp);
+    EXPECT_EQ(std::abs(display_position(info, b) - display_position(info, b8)), 1);
+}
+
+TEST(Search, PartialAndFullMatchesInKindThenStorageOrder) {
+    test::load_tables_once();
+    std::vector<int> all;
+    for (int k = 0; k < kind_count; ++k) all.push_back(k);
+    const auto hits = find_units("m", all, SearchOptions{});
+    ASSERT_FALSE(hits.empty());
+    EXPECT_TRUE(std::is_sorted(hits.begin(), hits.end(), [](const search_hit& a, const search_hit& b) {
+        return a.kind != b.kind ? a.kind < b.kind : (a.row != b.row ? a.row < b.row : a.field < b.field);
+    }));
+    const int metre = row_named(0, "メートル");
+    EXPECT_NE(std::find_if(hits.begin(), hits.end(),
+                           [&](const search_hit& h) { return h.kind == 0 && h.row == metre && h.field == 1 && h.grade == 2; }),
+              hits.end());
+    for (const auto& h : hits) EXPECT_NE(std::string(search_field_text(h.kind, h.row, h.field)).find('m'), std::string::npos);
+}
+
+TEST(Search, CaseOptionOnlyForFullMatches) {
+    test::load_tables_once();
+    const std::vector<int> length{0};
+    SearchOptions o;
+    auto hits = find_units("KM", length, o);
+    ASSERT_EQ(hits.size(), 1u);
+    EXPECT_EQ(hits[0].row, row_named(0, "キロメートル"));
+    EXPECT_EQ(hits[0].grade, 2);
+    o.whole_field = true;
+    EXPECT_EQ(find_units("KM", length, o).size(), 1u);
+    o.case_sensitive = true;
+    EXPECT_TRUE(find_units("KM", length, o).empty());
+    // "pc" occurs in "kpc": partial matches always respect case.
+    o = SearchOptions{};
+    bool kpc = false;
+    for (const auto& h : find_units("PC", length, o)) kpc |= h.grade == 1;
+    EXPECT_FALSE(kpc);
+}
+
+TEST(Search, EmptyMarkAndNoTargetsFindNothing) {
+    test::load_tables_once();
+    std::vector<int> all;
+    for (int k = 0; k < kind_count; ++k) all.push_back(k);
+    EXPECT_TRUE(find_units(";", all, SearchOptions{}).empty());
+    SearchOptions none;
+    none.fields = {};
+    EXPECT_TRUE(find_units("m", all, none).empty());
+}
+
+TEST(Search, PartialMatchesStayOnCharacterBoundaries) {
+    test::load_tables_once();
+    // ソ is 0x83 0x5C: a search for "\" must not find it inside ソ.
+    const std::vector<int> kinds{0, 1, 2, 3};
+    for (const auto& h : find_units("\\", kinds, SearchOptions{}))
+        ADD_FAILURE() << "kind " << h.kind << " row " << h.row << " field " << h.field;
+    // 寸 in 寸法-like texts is found; "尺" matches 尺 and 平方尺 and 曲尺尺.
+    EXPECT_GE(find_units(cp("尺"), {0}, SearchOptions{}).size(), 5u);
+}
+
+TEST(Search, HistoryKeepsAtMost101EntriesWithoutRepeatingTheNewest) {
+    std::vector<std::string> history;
+    add_to_history(history, "A");
+    add_to_history(history, "A");
+    EXPECT_EQ(history.size(), 1u);
+    add_to_history(history, "B");
+    add_to_history(history, "A");
+    EXPECT_EQ(history, (std::vector<std::string>{"A", "B", "A"}));
+    history.clear();
+    for (int i = 0; i < 101; ++i) add_to_history(history, std::to_string(i));
+    EXPECT_EQ(history.size(), 101u);
+    add_to_history(history, "new");
+    EXPECT_EQ(history.size(), 101u);
+    EXPECT_EQ(history.front(), "1");
+    EXPECT_EQ(history.back(), "new");
+}
+
+TEST(Search, ResultTextsCompareOnTheirFirst29Bytes) {
+    EXPECT_LT(compare_hit_texts("abc", "abd"), 0);
+    EXPECT_LT(compare_hit_texts("ab", "abc"), 0);
+    EXPECT_GT(compare_hit_texts("\x8A\xBF", "z"), 0);  // bytes compare unsigned
+    const std::string long_a = std::string(29, 'x') + "a", long_b = std::string(29, 'x') + "b";
+    EXPECT_EQ(compare_hit_texts(long_a, long_b), 0);
+}
+
+} // namespace
+} // namespace varuno

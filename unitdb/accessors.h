@@ -1,0 +1,33 @@
+// Reading a unit table. p is a display position (a list position), r a row
+// index (storage order). Texts are CP932.
+#pragma once
+#include <string>
+
+#include "unitdb/udb.h"
+
+namespace varuno {
+
+const char* unit_name(const udb& table, int p);    // column 0 of row order[p]
+const char* unit_remark(const udb& table, int p);  // the remark of row order[p]
+
+// The list label of row order[p]: the symbol, then "[" country ";" aux "]"
+// with the parts that are not the empty mark ("nmi[英;旧式]", "league[min]").
+std::string unit_label(const udb& table, int p);
+
+// The label of row r for the symbol orders, where a country or auxiliary
+// symbol of a single byte is left out: 「合[日;3]」 sorts as 「合[日]」.
+std::string unit_sort_key(const udb& table, int r);
+
+// The rate group of row r: the leading digits of its group column, 0 without.
+int unit_group(const udb& table, int r);
+
+// Column g+3 of row r: g = 1 is the generic rate, g >= 2 a group rate.
+const char* unit_rate(const udb& table, int r, int g);
+
+// The first display position that shows row r, or -1.
+int display_position(const udb& table, int r);
+
+// Whether a cell is the empty mark ";".
+bool is_empty_mark(const char* text);
+
+} // namespace varuno

@@ -1,0 +1,38 @@
+// Choosing the current unit kind and filling the main window's unit lists.
+// Written against a small interface so that the window, the command-line
+// tool and the tests share it.
+#pragma once
+#include <string_view>
+
+#include "unitdb/udb.h"
+
+namespace varuno {
+
+// The four unit lists, in the order they are always visited.
+enum UnitList : int { kListBeforeA = 0, kListAfterA = 1, kListBeforeB = 2, kListAfterB = 3 };
+
+// What select_kind and fill_unit_lists need of the main window.
+class UnitListView {
+public:
+    virtual ~UnitListView() = default;
+    // Empties list `list` and the value field beside it.
+    virtual void clear_list(UnitList list) = 0;
+    virtual void append_to_list(UnitList list, std::string_view label) = 0;
+    virtual void set_result_line(std::string_view text) = 0;   // the zoom view
+    virtual void clear_unit_chosen() = 0;                      // no unit chosen in any list yet
+    virtual void status_show_kind(std::string_view name) = 0;  // status bar cleared, kind name shown
+};
+
+// The sort option of the settings file: the stored value minus 20206, so a
+// missing value gives a negative option (storage order).
+int sort_option_setting();
+
+// Sorts `table` by `option` and fills the four lists with its unit labels in
+// display order; empties the value fields and the result line.
+void fill_unit_lists(udb& table, int option, UnitListView& view);
+
+// Makes kind `index` current and refills the lists with the sort order of
+// the settings; -1 does nothing.
+void select_kind(int index, UnitListView& view);
+
+} // namespace varuno

@@ -1,0 +1,81 @@
+#include "unitdb/search.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "platform/cp932.h"
+#include "unitdb/registry.h"
+
+namespace varuno {
+namespace {
+
+bool equal_ignoring_ascii_case(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    std::size_t i = 0;
+    while (i < a.size()) {
+        const std::size_t len = cp932::char_length(a, i);
+        if (len != cp932::char_length(b, i)) return false;
+        if (len == 2) {
+            if (a.compare(i, 2, b.substr(i, 2)) != 0) return false;
+        } else {
+            auto fold = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c + 32 : c; };
+            if (fold(static_cast<unsigned char>(a[i])) != fold(static_cast<unsigned char>(b[i]))) return false;
+        }
+        i += len;
+    }
+    return true;
+}
+
+// Whether `needle` occurs in `hay` starting on a character boundary.
+bool contains_on_boundary(std::string_view hay, std::string_view needle) {
+    for (std::size_t i = 0; i + needle.size() <= hay.size(); i += cp932::char_length(hay, i))
+        if (hay.compare(i, needle.size(), needle) == 0) return true;
+    return false;
+}
+
+} // namespace
+
+const char* search_field_text(int kind, int row, int field) {
+    const udb& table = kind_tables[static_cast<std::size_t>(kind)];
+    return table.rows[row][field == 4 ? table.remark_column : field];
+}
+
+std::vector<search_hit> find_units(std::string_view text, const std::vector<int>& kinds, const SearchOptions& options) {
+    std::vector<search_hit> hits;
+    if (text.empty() || text == ";") return hits;
+    std::vector<int> sorted = kinds;
+    std::sort(sorted.begin(), sorted.end());
+    sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
+    for (int kind : sorted) {
+        if (kind < 0 || kind >= kind_count) continue;
+        const udb& table = kind_tables[static_cast<std::size_t>(kind)];
+        for (int row = 0; row < table.count; ++row) {
+            for (int field = 0; field < 5; ++field) {
+                if (!options.fields[static_cast<std::size_t>(field)]) continue;
+                const std::string_view cell = search_field_text(kind, row, field);
+                const bool full = options.case_sensitive ? cell == text : equal_ignoring_ascii_case(cell, text);
+                if (full)
+                    hits.push_back({kind, row, field, 2});
+                else if (!options.whole_field && contains_on_boundary(cell, text))
+                    hits.push_back({kind, row, field, 1});
+            }
+        }
+    }
+    return hits;
+}
+
+void add_to_history(std::vector<std::string>& history, std::string_view text) {
+    if (!history.empty() && history.back() == text) return;
+    if (history.size() > 100) history.erase(history.begin());
+    history.emplace_back(text);
+}
+
+int compare_hit_texts(std::string_view a, std::string_view b) {
+    a = a.substr(0, std::min<std::size_t>(a.size(), 29));
+    b = b.substr(0, std::min<std::size_t>(b.size(), 29));
+    const int c = std::memcmp(a.data(), b.data(), std::min(a.size(), b.size()));
+    if (c != 0) return c < 0 ? -1 : 1;
+    return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
+}
+
+} // namespace varuno
