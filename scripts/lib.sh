@@ -59,3 +59,15 @@ wine_prefix() {
         touch "$prefix/.varuno-ready"
     fi
 }
+
+# Converts the screenshots the window tests took (BMP) to PNG files.
+screenshots() {
+    local from=$1 to=$2
+    [ -d "$from" ] || return 0
+    mkdir -p "$to"
+    for f in "$from"/*.bmp; do
+        [ -e "$f" ] || continue
+        convert "$f" "$to/$(basename "${f%.bmp}").png"
+    done
+    echo "== screenshots in $to"
+}

@@ -12,7 +12,7 @@ run_ctest() {  # run_ctest NAME DIR [ctest args...]
     shift 2
     echo "== $name: tests"
     local log="$dir/ctest.log" status=0
-    (cd "$dir" && ctest --output-on-failure -j "$JOBS" "$@") 2>&1 | tee "$log" || status=$?
+    (cd "$dir" && eval "${VARUNO_CTEST_PREFIX:-}" ctest --output-on-failure -j "$JOBS" '"$@"') 2>&1 | tee "$log" || status=$?
     summary+=("$name: $(grep -E 'tests passed, [0-9]+ tests failed out of' "$log" || echo 'no summary')")
     if [ $status -ne 0 ] || ! grep -q '100% tests passed' "$log"; then
         printf '%s\n' "${summary[@]}"
@@ -37,7 +37,10 @@ echo "== Windows build (MinGW-w64, x86_64)"
 configure_and_build "$VARUNO_BUILD/win64" -DCMAKE_TOOLCHAIN_FILE="$VARUNO_ROOT/cmake/mingw-x86_64.cmake" \
     -DCMAKE_CROSSCOMPILING_EMULATOR="$VARUNO_ROOT/scripts/wine-run.sh"
 wine_prefix "$VARUNO_BUILD/win64/wineprefix"
-run_ctest "windows (wine)" "$VARUNO_BUILD/win64"
+# The window tests need a display: a virtual one of 1280 x 800.
+VARUNO_CTEST_PREFIX="xvfb-run -a -s '-screen 0 1280x800x24'" run_ctest "windows (wine)" "$VARUNO_BUILD/win64"
+wineserver -k 2>/dev/null || true
+screenshots "$VARUNO_BUILD/win64/bin/screenshots" "$VARUNO_BUILD/screenshots"
 
 printf '%s\n' "${summary[@]}"
 total=0

@@ -1,0 +1,25 @@
+// What every window of varuno shares: the instance, the main window (the
+// owner of all message boxes), the kind pictures and the main window's lists.
+#pragma once
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string_view>
+
+#include "unitdb/lists.h"
+
+namespace varuno {
+
+HINSTANCE app_instance();
+HWND main_window();
+HIMAGELIST kind_images();
+HCURSOR hand_cursor();
+
+// The main window's four unit lists, their value fields and the zoom view,
+// for select_kind.
+UnitListView& window_lists();
+
+// A message box owned by the main window; texts are CP932.
+int message_box(std::string_view text, std::string_view caption, UINT type);
+
+} // namespace varuno

@@ -1,0 +1,54 @@
+#include "mainwin/placement.h"
+
+#include <algorithm>
+#include <climits>
+
+namespace varuno {
+namespace {
+
+bool overlaps(const Rect& a, const Rect& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+// Squared distance between two rectangles (0 when they touch or overlap).
+long long distance2(const Rect& a, const Rect& b) {
+    const long long dx = std::max({0, b.left - a.right, a.left - b.right});
+    const long long dy = std::max({0, b.top - a.bottom, a.top - b.bottom});
+    return dx * dx + dy * dy;
+}
+
+} // namespace
+
+Point placement_origin(Placement place, int W, int H, int w, int h) {
+    switch (place) {
+    case Placement::kCentre: return {(W - w) / 2, (H - h) / 2};
+    case Placement::kTopLeft: return {0, 0};
+    case Placement::kBottomLeft: return {0, H - h - 8};
+    case Placement::kTopRight: return {W - w - 8, 0};
+    case Placement::kBottomRight: return {W - w - 8, H - h - 8};
+    }
+    return {0, 0};
+}
+
+Point restored_position(int x, int y, int width, int height, const std::vector<Monitor>& monitors) {
+    Point p{std::max(x, 0), std::max(y, 0)};
+    const Rect window{p.x, p.y, p.x + width, p.y + height};
+    if (monitors.empty()) return p;
+    for (const Monitor& m : monitors)
+        if (overlaps(window, m.area)) return p;
+    const Monitor* nearest = &monitors.front();
+    long long best = LLONG_MAX;
+    for (const Monitor& m : monitors) {
+        const long long d = distance2(window, m.area);
+        if (d < best) {
+            best = d;
+            nearest = &m;
+        }
+    }
+    const Rect& work = nearest->work;
+    p.x = std::max(work.left, std::min(p.x, work.right - width));
+    p.y = std::max(work.top, std::min(p.y, work.bottom - height));
+    return p;
+}
+
+} // namespace varuno

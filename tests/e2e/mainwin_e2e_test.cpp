@@ -1,0 +1,232 @@
+// End-to-end tests of varuno.exe under Wine (or Windows): the program is
+// started as a user starts it and driven through its window.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "tests/e2e/win_driver.h"
+
+namespace varuno::e2e {
+namespace {
+
+constexpr int kListABefore = 4000, kListAAfter = 4001, kListBBefore = 4002, kListBAfter = 4003;
+constexpr int kInputA = 4004, kOutputA = 4005, kInputB = 4006, kOutputB = 4007, kZoom = 1014;
+
+int ini_int(const wchar_t* section, const wchar_t* key, const wchar_t* file) {
+    return static_cast<int>(GetPrivateProfileIntW(section, key, -12345, beside_test(file).c_str()));
+}
+
+RECT window_rect(HWND w) {
+    RECT r{};
+    GetWindowRect(w, &r);
+    return r;
+}
+
+class MainWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fresh_ini_files();
+        ASSERT_TRUE(app.start());
+    }
+    void TearDown() override {
+        if (app.wait_exit(0) == 999) app.exit_with_ok();
+    }
+    // 寸法 in court A with mm -> m (rows 4 and 7 in storage order).
+    void length_mm_to_m() {
+        ASSERT_TRUE(app.choose_kind(0));
+        app.select(kListABefore, 4);
+        app.select(kListAAfter, 7);
+    }
+    void shot(const wchar_t* name) { screenshot(app.main(), beside_test(std::wstring(L"screenshots\\") + name)); }
+
+    Varuno app;
+};
+
+TEST_F(MainWindow, FirstStartAtTopLeftTopmostWithGuidanceAndDefaults) {
+    const RECT r = window_rect(app.main());
+    EXPECT_EQ(r.left, 0);
+    EXPECT_EQ(r.top, 0);
+    EXPECT_TRUE(GetWindowLongW(app.main(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_EQ(SendMessageW(app.control(kListBAfter), CB_GETCOUNT, 0, 0), 5);
+    EXPECT_EQ(app.list_item(kListABefore, 0), utf16("―まずは単位種を選択して下さい。"));
+    EXPECT_EQ(ini_int(L"INI", L"SetExist", L"varuno_set.ini"), 1);
+    EXPECT_EQ(ini_int(L"0_1:RDO", L"1", L"varuno_set.ini"), 20203);
+    EXPECT_EQ(ini_int(L"2_1:EDT", L"20300", L"varuno_set.ini"), 300);
+    EXPECT_EQ(app.status_part(0), utf16("－"));
+    EXPECT_EQ(app.status_part(1), utf16("（単位種）"));
+    Sleep(700);  // a few marquee steps
+    shot(L"main.bmp");
+}
+
+TEST_F(MainWindow, GuidanceLineOpensTheKindPanel) {
+    app.select(kListABefore, 2);
+    HWND panel = nullptr;
+    ASSERT_TRUE(wait_for([&] {
+        for (HWND w = FindWindowExW(nullptr, nullptr, L"#32770", nullptr); w; w = FindWindowExW(nullptr, w, L"#32770", nullptr))
+            if (GetDlgItem(w, 1055)) panel = w;
+        return panel != nullptr;
+    }));
+    WaitForInputIdle(app.process(), 5000);
+    HWND kinds = GetDlgItem(panel, 1055);
+    EXPECT_EQ(SendMessageW(kinds, CB_GETCOUNT, 0, 0), 69);
+    EXPECT_EQ(SendMessageW(kinds, CB_GETCURSEL, 0, 0), 0);  // 寸法 while no kind is chosen
+    screenshot(nullptr, beside_test(L"screenshots\\kind_panel.bmp"));
+    click(panel, 1051);
+    ASSERT_TRUE(wait_for([&] { return !IsWindow(panel); }));
+    WaitForInputIdle(app.process(), 5000);
+    EXPECT_EQ(SendMessageW(app.control(kListAAfter), CB_GETCOUNT, 0, 0), 88);
+    EXPECT_EQ(app.list_item(kListBBefore, 4), L"mm");
+    EXPECT_EQ(app.status_part(1), utf16("寸法"));
+}
+
+TEST_F(MainWindow, CourtAConvertsAsTheUserTypes) {
+    length_mm_to_m();
+    app.set_text(kInputA, L"12");
+    WaitForInputIdle(app.process(), 5000);
+    EXPECT_EQ(app.text(kOutputA), L"1.2e-002");
+    EXPECT_EQ(app.text(kZoom), utf16("12 mm = 1.2×10^-2 m"));
+    EXPECT_EQ(app.status_part(0), utf16("Ａ"));
+    shot(L"conversion.bmp");
+}
+
+TEST_F(MainWindow, CourtBConvertsOnItsButtonOrEnterUntilLive) {
+    length_mm_to_m();
+    app.select(kListBBefore, 13);  // in
+    app.select(kListBAfter, 15);   // ft
+    app.set_text(kInputB, L"24");
+    WaitForInputIdle(app.process(), 5000);
+    EXPECT_EQ(app.text(kOutputB), L"");
+    app.command(1037);
+    EXPECT_EQ(app.text(kOutputB), L"2.");
+    EXPECT_EQ(app.status_part(0), utf16("Ｂ"));
+    app.set_text(kInputB, L"36");
+    SendMessageW(app.control(kInputB), WM_KEYUP, VK_RETURN, 0);
+    EXPECT_EQ(app.text(kOutputB), L"3.");
+    app.click_picture(5040);  // court B's live switch: on
+    WaitForInputIdle(app.process(), 5000);
+    app.set_text(kInputB, L"48");
+    WaitForInputIdle(app.process(), 5000);
+    EXPECT_EQ(app.text(kOutputB), L"4.");
+}
+
+TEST_F(MainWindow, ErrorMarkAndTheFormulaErrorBox) {
+    length_mm_to_m();
+    app.set_text(kInputA, L"12*");
+    WaitForInputIdle(app.process(), 5000);
+    EXPECT_EQ(app.text(kOutputA), utf16("ERR!ヘルプ参照"));
+    EXPECT_EQ(app.text(kZoom), utf16("ERR!ここをクリックしてください。"));
+    EXPECT_EQ(find_dialog(app.process_id(), utf16("Varuno：数式エラー")), nullptr);  // nothing pops up while typing
+    PostMessageW(app.control(kZoom), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    HWND box = nullptr;
+    ASSERT_TRUE(wait_for([&] { return (box = find_dialog(app.process_id(), utf16("Varuno：数式エラー"))) != nullptr; }));
+    EXPECT_EQ(message_text(box).rfind(utf16("換算結果がエラーとなりました。"), 0), 0u);
+    click(box, IDYES);
+    ASSERT_TRUE(wait_for([&] { return !IsWindow(box); }));
+    app.set_text(kInputA, L"120");
+    WaitForInputIdle(app.process(), 5000);
+    EXPECT_EQ(app.text(kOutputA), L"0.12");
+}
+
+TEST_F(MainWindow, CopyPutsTheZoomViewOnTheClipboard) {
+    length_mm_to_m();
+    app.set_text(kInputA, L"1500");
+    app.command(1029);
+    std::wstring copied;
+    ASSERT_TRUE(wait_for([&] {
+        if (!OpenClipboard(nullptr)) return false;
+        if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+            copied = static_cast<const wchar_t*>(GlobalLock(data));
+            GlobalUnlock(data);
+        }
+        CloseClipboard();
+        return !copied.empty();
+    }));
+    EXPECT_EQ(copied, utf16("1500 mm = 1.5 m"));
+}
+
+TEST_F(MainWindow, PlacementMenuItems) {
+    const RECT before = window_rect(app.main());
+    const int w = before.right - before.left, h = before.bottom - before.top;
+    const int W = GetSystemMetrics(SM_CXMAXIMIZED), H = GetSystemMetrics(SM_CYMAXIMIZED);
+    app.command(40012, 0);  // bottom right
+    RECT r = window_rect(app.main());
+    EXPECT_EQ(r.left, W - w - 8);
+    EXPECT_EQ(r.top, H - h - 8);
+    app.command(40007, 0);  // centre
+    r = window_rect(app.main());
+    EXPECT_EQ(r.left, (W - w) / 2);
+    EXPECT_EQ(r.top, (H - h) / 2);
+    app.command(40008, 0);  // top left
+    r = window_rect(app.main());
+    EXPECT_EQ(r.left, 0);
+    EXPECT_EQ(r.top, 0);
+    EXPECT_EQ(r.right - r.left, w);  // never resized
+}
+
+TEST_F(MainWindow, CancelInTheExitBoxKeepsRunning) {
+    PostMessageW(app.main(), WM_CLOSE, 0, 0);
+    HWND box = nullptr;
+    ASSERT_TRUE(wait_for([&] { return (box = find_dialog(app.process_id(), utf16("Varuno：終了確認"))) != nullptr; }));
+    EXPECT_EQ(message_text(box), utf16("終了しますか"));
+    click(box, IDCANCEL);
+    ASSERT_TRUE(wait_for([&] { return !IsWindow(box); }));
+    EXPECT_EQ(app.wait_exit(1), 999u);
+    EXPECT_EQ(ini_int(L"INI", L"MainExist", L"varuno.ini"), -12345);
+}
+
+TEST(MainWindowRestart, ExitSavesThePositionAndARestartRestoresIt) {
+    fresh_ini_files();
+    {
+        Varuno app;
+        ASSERT_TRUE(app.start());
+        app.command(40007, 0);  // centre
+        const RECT r = window_rect(app.main());
+        ASSERT_TRUE(app.exit_with_ok());
+        EXPECT_EQ(ini_int(L"MAIN", L"x", L"varuno.ini"), r.left);
+        EXPECT_EQ(ini_int(L"MAIN", L"y", L"varuno.ini"), r.top);
+        EXPECT_EQ(ini_int(L"INI", L"MainExist", L"varuno.ini"), 1);
+        Varuno again;
+        ASSERT_TRUE(again.start());
+        const RECT back = window_rect(again.main());
+        EXPECT_EQ(back.left, r.left);
+        EXPECT_EQ(back.top, r.top);
+        ASSERT_TRUE(again.exit_with_ok());
+    }
+    // Negative coordinates restore as 0.
+    WritePrivateProfileStringW(L"MAIN", L"x", L"-40", beside_test(L"varuno.ini").c_str());
+    WritePrivateProfileStringW(L"MAIN", L"y", L"-25", beside_test(L"varuno.ini").c_str());
+    WritePrivateProfileStringW(nullptr, nullptr, nullptr, beside_test(L"varuno.ini").c_str());
+    Varuno app;
+    ASSERT_TRUE(app.start());
+    const RECT r = window_rect(app.main());
+    EXPECT_EQ(r.left, 0);
+    EXPECT_EQ(r.top, 0);
+    ASSERT_TRUE(app.exit_with_ok());
+}
+
+TEST(MainWindowRestart, SecondStartShowsTheRunningWindowAndEnds) {
+    fresh_ini_files();
+    Varuno first;
+    ASSERT_TRUE(first.start());
+    ShowWindow(first.main(), SW_MINIMIZE);
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    std::wstring command = L"\"" + beside_test(L"varuno.exe").wstring() + L"\"";
+    ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi));
+    HWND box = nullptr;
+    ASSERT_TRUE(wait_for([&] { return (box = find_dialog(pi.dwProcessId, utf16("Varuno：二重起動防止"))) != nullptr; }));
+    EXPECT_EQ(message_text(box), utf16("本ソフトウェアは二重起動できません。\n既に起動済みのVarunoをアクティブにします。"));
+    click(box, IDOK);
+    ASSERT_EQ(WaitForSingleObject(pi.hProcess, 15000), WAIT_OBJECT_0);
+    DWORD code = 99;
+    GetExitCodeProcess(pi.hProcess, &code);
+    EXPECT_EQ(code, 0u);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    EXPECT_TRUE(wait_for([&] { return !IsIconic(first.main()); }));
+    ASSERT_TRUE(first.exit_with_ok());
+}
+
+} // namespace
+} // namespace varuno::e2e
