@@ -19,6 +19,10 @@ HCURSOR hand_cursor();
 // for select_kind.
 UnitListView& window_lists();
 
+// Stops the decorative line's timer and starts it again if the settings
+// want it moving.
+void restart_decorative_timer();
+
 // A message box owned by the main window; texts are CP932.
 int message_box(std::string_view text, std::string_view caption, UINT type);
 

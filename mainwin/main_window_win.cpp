@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "convert/engine.h"
+#include "dialogs/dialogs_win.h"
 #include "dialogs/kind_panel_win.h"
 #include "dialogs/nvbtn.h"
 #include "dialogs/settings_file.h"
@@ -126,8 +127,23 @@ void show_popup_menu(int control, int menu) {
     TrackPopupMenu(GetSubMenu(loaded, 0), TPM_LEFTBUTTON, r.left, r.bottom, 0, g_main, nullptr);
 }
 
+BOOL CALLBACK collect_owned_tooltip(HWND window, LPARAM data) {
+    wchar_t cls[32] = {};
+    GetClassNameW(window, cls, 32);
+    if (GetWindow(window, GW_OWNER) == g_main && lstrcmpiW(cls, TOOLTIPS_CLASSW) == 0)
+        reinterpret_cast<std::vector<HWND>*>(data)->push_back(window);
+    return TRUE;
+}
+
+// The status bar's tooltip window is owned by the main window and can keep
+// it from becoming topmost again (seen under Wine): the tooltips are
+// detached from it while its place in the z-order changes.
 void set_topmost(bool on) {
+    std::vector<HWND> tooltips;
+    EnumThreadWindows(GetCurrentThreadId(), collect_owned_tooltip, reinterpret_cast<LPARAM>(&tooltips));
+    for (HWND tip : tooltips) SetWindowLongPtrW(tip, GWLP_HWNDPARENT, 0);
     SetWindowPos(g_main, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    for (HWND tip : tooltips) SetWindowLongPtrW(tip, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(g_main));
 }
 
 void place_window(Placement place) {
@@ -355,7 +371,7 @@ void shut_down() {
 }
 
 void open_kind_panel_and_search() {
-    open_kind_panel();
+    if (open_kind_panel()) open_search_dialog();
 }
 
 // Function-button reports: wParam the reported id, lParam the new state.
@@ -365,7 +381,9 @@ void on_button(int id, int state) {
     case IDC_BTN_MINIMISE: ShowWindow(g_main, SW_MINIMIZE); break;
     case IDC_BTN_TOPMOST: set_topmost(state == 1); break;
     case IDC_BTN_HELP: show_popup_menu(IDC_BTN_HELP, IDM_HELP_MENU); break;
+    case IDC_BTN_ABOUT: open_about_box(); break;
     case IDC_BTN_KIND: open_kind_panel_and_search(); break;
+    case IDC_BTN_FAVOURITES: open_favourites_panel(); break;
     case IDC_LIVE_A_ON:
     case IDC_LIVE_A_OFF:
         g_conversion.live[kCourtA] = id == IDC_LIVE_A_ON;
@@ -414,6 +432,9 @@ bool on_menu(int command) {
         ShowWindow(g_main, SW_MINIMIZE);
         break;
     case IDM_GUIDE: start_guide(g_main); break;
+    case IDM_SETTINGS: open_settings_dialog(); break;
+    case IDM_SEARCH: open_search_dialog(); break;
+    case IDM_ABOUT: open_about_box(); break;
     case IDM_CLOSE_MENU: return true;  // only closes the menu
     default: return false;
     }
@@ -456,6 +477,11 @@ int message_box(std::string_view text, std::string_view caption, UINT type) {
 }
 
 void set_app_instance(HINSTANCE instance) { g_instance = instance; }
+
+void restart_decorative_timer() {
+    KillTimer(g_main, kDecorTimer);
+    if (decorative_line_setting()) SetTimer(g_main, kDecorTimer, 3000, nullptr);
+}
 
 INT_PTR CALLBACK main_dialog_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {

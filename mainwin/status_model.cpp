@@ -48,7 +48,9 @@ void StatusModel::set_court(int court) {
 void StatusModel::set_kind(std::string_view name) { kind_text_ = name; }
 
 void StatusModel::list_changed(bool after, const UnitTexts& unit) {
-    (after ? after_ : before_) = {unit.name, remark_text(unit.remark)};
+    UnitTexts& side = after ? after_ : before_;
+    side.name = unit.name;
+    side.remark = remark_text(unit.remark);
     rebuild(false);
 }
 

@@ -174,6 +174,73 @@ TEST_F(MainWindow, CancelInTheExitBoxKeepsRunning) {
     EXPECT_EQ(ini_int(L"INI", L"MainExist", L"varuno.ini"), -12345);
 }
 
+TEST_F(MainWindow, AlwaysOnTopToggleBothWays) {
+    app.click_picture(5012);
+    EXPECT_TRUE(wait_for([&] { return !(GetWindowLongW(app.main(), GWL_EXSTYLE) & WS_EX_TOPMOST); }, 5));
+    app.click_picture(5012);
+    EXPECT_TRUE(wait_for([&] { return (GetWindowLongW(app.main(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }, 5));
+}
+
+TEST_F(MainWindow, CourtBListWidensOverCourtAWhileOpen) {
+    ASSERT_TRUE(app.choose_kind(1));
+    RECT client{};
+    auto rect = [&](int id) {
+        GetWindowRect(app.control(id), &client);
+        MapWindowPoints(nullptr, app.main(), reinterpret_cast<POINT*>(&client), 2);
+        return client;
+    };
+    const RECT before = rect(kListBBefore);
+    app.command(kListBBefore, CBN_DROPDOWN);
+    const RECT wide = rect(kListBBefore);
+    EXPECT_EQ(wide.left, before.left - 172);
+    EXPECT_EQ(wide.right - wide.left, 240);
+    EXPECT_EQ(wide.top, before.top);
+    EXPECT_FALSE(IsWindowVisible(app.control(kInputB)));
+    EXPECT_FALSE(IsWindowVisible(app.control(kListABefore)));
+    shot(L"widened.bmp");
+    app.command(kListBBefore, CBN_CLOSEUP);
+    const RECT back = rect(kListBBefore);
+    EXPECT_EQ(back.left, before.left);
+    EXPECT_EQ(back.right - back.left, 68);
+    EXPECT_TRUE(IsWindowVisible(app.control(kInputB)));
+    EXPECT_TRUE(IsWindowVisible(app.control(kListABefore)));
+}
+
+TEST_F(MainWindow, StatusBarMarqueeAndItsWholeContent) {
+    const std::wstring first = app.status_part(2);
+    EXPECT_TRUE(wait_for([&] { return app.status_part(2) != first; }, 3));  // turns every 300 ms
+    length_mm_to_m();
+    // A click on the bar: the control tells its parent itself.
+    HWND bar = app.control(1100);
+    PostMessageW(bar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(150, 8));
+    PostMessageW(bar, WM_LBUTTONUP, 0, MAKELPARAM(150, 8));
+    HWND box = nullptr;
+    ASSERT_TRUE(wait_for([&] { return (box = find_dialog(app.process_id(), utf16("Varuno：ステータスバーの内容"))) != nullptr; }));
+    const std::wstring text = message_text(box);
+    EXPECT_EQ(text.rfind(utf16("[ステータスバーの内容]\n\n□スクロール対象\t－\n\n□単位種\t\t寸法"), 0), 0u);
+    EXPECT_NE(text.find(utf16("〔換算前〕　→　〔換算後〕　＝\n\t\tミリメートル　→　メートル　　")), std::wstring::npos);
+    click(box, IDOK);
+    EXPECT_TRUE(wait_for([&] { return !IsWindow(box); }));
+}
+
+TEST_F(MainWindow, KindPanelCancelChangesNothingAndFocusesCourtA) {
+    app.click_picture(5024);
+    HWND panel = nullptr;
+    ASSERT_TRUE(wait_for([&] {
+        for (HWND w = FindWindowExW(nullptr, nullptr, L"#32770", nullptr); w; w = FindWindowExW(nullptr, w, L"#32770", nullptr))
+            if (GetDlgItem(w, 1055)) panel = w;
+        return panel != nullptr;
+    }));
+    click(panel, 1052);
+    ASSERT_TRUE(wait_for([&] { return !IsWindow(panel); }));
+    WaitForInputIdle(app.process(), 5000);
+    EXPECT_EQ(SendMessageW(app.control(kListABefore), CB_GETCOUNT, 0, 0), 5);  // still the guidance lines
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    ASSERT_TRUE(GetGUIThreadInfo(GetWindowThreadProcessId(app.main(), nullptr), &info));
+    EXPECT_TRUE(info.hwndFocus == app.control(kListABefore) || GetParent(info.hwndFocus) == app.control(kListABefore));
+}
+
 TEST(MainWindowRestart, ExitSavesThePositionAndARestartRestoresIt) {
     fresh_ini_files();
     {

@@ -1,0 +1,77 @@
+// The favourites file varuno_fv.ini: stored unit pairs with their use counts,
+// and the rules the favourites panel applies to them.
+//
+// Layout: "FV"/"c" holds the number of entries n; entry i (0 ... n-1) keeps
+// its kind in "uk", its before row in "bf", its after row in "af" and its use
+// count in "COU", each under the key i in decimal. Keys at or beyond n are
+// leftovers and are ignored. Every operation reads the file when it runs and
+// writes each key at once; nothing is cached. The file name is a parameter so
+// that tests can work on a file of their own.
+#pragma once
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace varuno {
+
+inline constexpr const char* kFavouritesFile = "varuno_fv.ini";
+inline constexpr int kMaxUses = 999;
+
+struct Favourite {
+    int kind = 0;        // kind index
+    int before_row = 0;  // row index (storage order) of the before unit
+    int after_row = 0;   // row index of the after unit
+    int uses = 0;        // re-conversions, 0 ... 999
+};
+
+int favourite_count(std::string_view file = kFavouritesFile);
+Favourite read_favourite(int entry, std::string_view file = kFavouritesFile);
+// Entries 0 ... n-1 in their stored order.
+std::vector<Favourite> read_favourites(std::string_view file = kFavouritesFile);
+
+enum class AddResult { kAdded, kNoKind, kNoBefore, kNoAfter };
+
+// Stores a pair as entry n, key by key: the kind, then the before row, then
+// the after row, and only then the count n + 1. A missing piece stops the
+// steps where it is found, so an attempt without an after unit leaves the kind
+// and the before row at key n, beyond the count, where the next successful
+// addition overwrites them. A negative kind writes nothing. The use count is
+// not written: a new entry reads as 0 uses.
+AddResult add_favourite(int kind, std::optional<int> before_row, std::optional<int> after_row,
+                        std::string_view file = kFavouritesFile);
+
+// One more use of `entry`, never above 999; answers the new count.
+int count_favourite_use(int entry, std::string_view file = kFavouritesFile);
+
+// Removes `entry`: the entries above it move down by one in all four
+// sections, the count drops and the last keys go. False (nothing changed)
+// when `entry` is not below the count.
+bool delete_favourite(int entry, std::string_view file = kFavouritesFile);
+
+// The list's rows are linked to entry numbers (`links`, in row order). Deletes
+// the entries of the selected rows, visiting the rows from the last to the
+// first, and answers the links of the rows that remain, in their order, each
+// renumbered as its entry moved down.
+std::vector<int> delete_favourites(const std::vector<int>& links, const std::vector<bool>& selected,
+                                   std::string_view file = kFavouritesFile);
+
+// Whether the entry's kind is a selectable kind and both rows lie in its
+// table. Entries the program adds always fit; a file edited by hand may not.
+bool favourite_fits(const Favourite& f);
+
+// The four column texts of a list row (CP932): kind name, before symbol,
+// after symbol, uses. A kind or row that does not fit shows 「（無効）」 in
+// its place, so the entry is visibly broken but can still be deleted.
+std::array<std::string, 4> favourite_row_texts(const Favourite& f);
+
+// Sorting the list: texts compare byte by byte as unsigned values, on at most
+// their first 29 bytes, so "10" sorts before "9". Answers <0, 0 or >0.
+int compare_favourite_texts(std::string_view a, std::string_view b);
+
+enum class SortDirection { kNone, kAscending, kDescending };
+// A column head click: ascending after none or descending, else descending.
+SortDirection flip(SortDirection d);
+
+} // namespace varuno
