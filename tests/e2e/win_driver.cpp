@@ -111,12 +111,13 @@ void fresh_ini_files() {
     WritePrivateProfileStringW(nullptr, nullptr, nullptr, beside_test(L"corvid_varuno.ini").c_str());
 }
 
-bool Varuno::start() {
-    std::wstring command = L"\"" + beside_test(L"varuno.exe").wstring() + L"\"";
+bool Varuno::start(const std::filesystem::path& folder) {
+    const std::filesystem::path dir = folder.empty() ? beside_test(L"") : folder;
+    std::wstring command = L"\"" + (dir / L"varuno.exe").wstring() + L"\"";
     STARTUPINFOW si{};
     si.cb = sizeof si;
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        beside_test(L"").c_str(), &si, &pi_))
+    // The program runs in our working folder: its files must still go beside it.
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi_))
         return false;
     WaitForInputIdle(pi_.hProcess, 15000);
     wait_for([&] { return (main_ = FindWindowW(nullptr, kTitle)) != nullptr && IsWindowVisible(main_); });

@@ -35,8 +35,9 @@ bool screenshot(HWND window, const std::filesystem::path& file);
 
 class Varuno {
 public:
-    // Starts varuno.exe beside the test. Ini files are left as they are.
-    bool start();
+    // Starts varuno.exe beside the test, or the one in `folder`. Ini files
+    // are left as they are.
+    bool start(const std::filesystem::path& folder = {});
     ~Varuno();
     DWORD process_id() const { return pi_.dwProcessId; }
     HANDLE process() const { return pi_.hProcess; }

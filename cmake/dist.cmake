@@ -1,0 +1,25 @@
+# Stages and zips the programs for users: cmake -P with BIN, OUT, NAME, STRIP,
+# FILES (the files to take from BIN, separated by "|") and EXTRA (a file from
+# the source tree).
+string(REPLACE "|" ";" FILES "${FILES}")
+file(REMOVE_RECURSE "${OUT}/${NAME}")
+file(MAKE_DIRECTORY "${OUT}/${NAME}")
+foreach(f IN LISTS FILES)
+  file(COPY "${BIN}/${f}" DESTINATION "${OUT}/${NAME}")
+  if(STRIP AND (f MATCHES "\\.(exe|dll)$"))
+    execute_process(COMMAND "${STRIP}" --strip-unneeded "${OUT}/${NAME}/${f}" RESULT_VARIABLE stripped)
+    if(NOT stripped EQUAL 0)
+      message(FATAL_ERROR "could not strip ${f}")
+    endif()
+  endif()
+endforeach()
+foreach(f IN LISTS EXTRA)
+  file(COPY "${f}" DESTINATION "${OUT}/${NAME}")
+endforeach()
+file(REMOVE "${OUT}/${NAME}.zip")
+execute_process(COMMAND "${CMAKE_COMMAND}" -E tar cf "${NAME}.zip" --format=zip "${NAME}"
+                WORKING_DIRECTORY "${OUT}" RESULT_VARIABLE zipped)
+if(NOT zipped EQUAL 0)
+  message(FATAL_ERROR "could not write ${NAME}.zip")
+endif()
+message(STATUS "${OUT}/${NAME}.zip")
