@@ -12,9 +12,13 @@ HWND window(NvWindow w) { return static_cast<HWND>(w); }
 
 } // namespace
 
+// The control's own visibility flag decides, not IsWindowVisible: while the
+// dialog is being set up it is hidden itself, and so would be every control.
 void show(NvWindow w, int id, bool visible) {
     HWND control = id ? GetDlgItem(window(w), id) : nullptr;
-    if (control && (IsWindowVisible(control) != FALSE) != visible) ShowWindow(control, visible ? SW_SHOWNA : SW_HIDE);
+    if (!control) return;
+    const bool shown = (GetWindowLongW(control, GWL_STYLE) & WS_VISIBLE) != 0;
+    if (shown != visible) ShowWindow(control, visible ? SW_SHOWNA : SW_HIDE);
 }
 
 bool control_rect(NvWindow w, int id, NvRect& rect) {

@@ -17,9 +17,21 @@ void* checked_alloc(std::size_t bytes) {
     return p;
 }
 
+// Most cells (rates, symbols, the empty mark) are ASCII, the same bytes in
+// both encodings: they are copied as they are.
 char* heap_copy(const char* utf8) {
-    std::string text = cp932::from_utf8(utf8);
-    char* copy = static_cast<char*>(checked_alloc(text.size() + 1));
+    const std::size_t length = std::strlen(utf8);
+    bool ascii = true;
+    for (std::size_t i = 0; i < length && ascii; ++i) ascii = static_cast<unsigned char>(utf8[i]) < 0x80;
+    if (ascii) {
+        char* copy = static_cast<char*>(std::malloc(length + 1));
+        if (!copy) std::abort();
+        std::memcpy(copy, utf8, length + 1);
+        return copy;
+    }
+    const std::string text = cp932::from_utf8(utf8);
+    char* copy = static_cast<char*>(std::malloc(text.size() + 1));
+    if (!copy) std::abort();
     std::memcpy(copy, text.c_str(), text.size() + 1);
     return copy;
 }
