@@ -54,6 +54,12 @@ TEST_F(MainWindow, FirstStartAtTopLeftTopmostWithGuidanceAndDefaults) {
     EXPECT_EQ(ini_int(L"2_1:EDT", L"20300", L"varuno_set.ini"), 300);
     EXPECT_EQ(app.status_part(0), utf16("－"));
     EXPECT_EQ(app.status_part(1), utf16("（単位種）"));
+    // One picture per button: court A live (自動 lit), court B not (手動 lit).
+    auto shown = [&](int id) { return (GetWindowLongW(app.control(id), GWL_STYLE) & WS_VISIBLE) != 0; };
+    EXPECT_TRUE(shown(5032) && !shown(5033) && !shown(5036) && shown(5037));
+    EXPECT_TRUE(!shown(5040) && shown(5041) && shown(5044) && !shown(5045));
+    EXPECT_TRUE(shown(5000) && !shown(5001) && !shown(5002));
+    EXPECT_TRUE(shown(5012) && !shown(5013));
     Sleep(700);  // a few marquee steps
     shot(L"main.bmp");
 }
