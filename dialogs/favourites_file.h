@@ -24,6 +24,7 @@ struct Favourite {
     int before_row = 0;  // row index (storage order) of the before unit
     int after_row = 0;   // row index of the after unit
     int uses = 0;        // re-conversions, 0 ... 999
+    friend bool operator==(const Favourite&, const Favourite&) = default;
 };
 
 int favourite_count(std::string_view file = kFavouritesFile);

@@ -36,8 +36,18 @@ int ini_read_int_at(std::string_view section, int key, std::string_view file) {
     return ini_read_int(section, std::to_string(key), file);
 }
 
+// Reads drop the spaces around a value and one pair of enclosing quotes: a
+// value that would lose something that way is written in quotes, so that it
+// comes back exactly as it was (a search text " m " stays " m ").
 bool ini_write_text(std::string_view section, std::string_view key, std::string_view value, std::string_view file) {
-    return ini_backend::write(path_beside_program(file), section, &key, &value);
+    auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    const bool quote = !value.empty() && (blank(value.front()) || blank(value.back()) ||
+                                          (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+                                           value.back() == value.front()));
+    if (!quote) return ini_backend::write(path_beside_program(file), section, &key, &value);
+    const std::string quoted = "\"" + std::string(value) + "\"";
+    const std::string_view stored = quoted;
+    return ini_backend::write(path_beside_program(file), section, &key, &stored);
 }
 
 bool ini_write_text_at(std::string_view section, int key, std::string_view value, std::string_view file) {

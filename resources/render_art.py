@@ -2,7 +2,7 @@
 """Renders the pictures of varuno from their SVG sources to the Windows resource files.
 
 Usage (from anywhere):
-    python3 resources/render_art.py                 # writes bitmaps/ and icons/
+    python3 resources/render_art.py                 # writes bitmaps/, icons/ and corvid/
     python3 resources/render_art.py --contact X.png # also writes a contact sheet: every output
                                                     # read back from its file, x4, on grey and black
 
@@ -25,9 +25,14 @@ How it works:
                         program treats as transparent; no drawn pixel is left exactly magenta.
       icons/*.ico       icons with 32-bit BGRA DIB entries plus AND mask (16, 32, 48 px).
       icons/hand.cur    the same layout with type 2 and the hotspot in each entry.
+      corvid/bitmaps/   the guide program's pictures, 24-bit like the above: the character keyed on
+                        pure green RGB(0,255,0) (the program cuts its window to the other pixels),
+                        the balloon decoration composed over the balloon colour.
+      corvid/icons/corvid.ico  the guide's icon (16, 32, 48 px).
   * Sources: art/buttons/ (function buttons), art/header.svg (title band), art/kinds/ (one
     pictogram per unit kind, named by meaning; KINDS below maps them to resource numbers),
-    art/icons/ (program icon drawn separately for 16, 32 and 48 px, and the hand cursor).
+    art/icons/ (program icon drawn separately for 16, 32 and 48 px, and the hand cursor),
+    art/corvid/ (the guide's character, balloon decoration and icon).
 """
 
 import argparse
@@ -92,6 +97,17 @@ PROGRAM_ICONS = {
 }
 
 CURSOR = ("hand.cur", "hand.svg", 32, (11, 1))  # hotspot: the tip of the index finger
+
+# The guide program Corvid: output name under corvid/bitmaps -> (source under art/corvid, width,
+# height, background). A background of None keys the picture on pure green.
+CORVID = os.path.join(HERE, "corvid")
+GREEN = (0, 255, 0)
+BALLOON_YELLOW = (255, 255, 155)
+CORVID_BITMAPS = {
+    "character.bmp": ("character.svg", 262, 377, None),
+    "decoration.bmp": ("decoration.svg", 31, 30, BALLOON_YELLOW),
+}
+CORVID_ICON = ("corvid.ico", [("crow16.svg", 16), ("crow32.svg", 32), ("crow32.svg", 48)])
 
 
 # ---------------------------------------------------------------- rendering and PNG decoding
@@ -191,17 +207,19 @@ def over(rows, bg):
     return out
 
 
-def keyed(rows):
-    """Keys RGBA rows on magenta: pixels at least half covered keep their colour, opaque; the rest
-    become magenta. A drawn pixel that happens to be magenta is nudged so it stays visible."""
+def keyed(rows, key=MAGENTA):
+    """Keys RGBA rows on a colour (magenta unless given): pixels at least half covered keep their
+    colour, opaque; the rest become the key. A drawn pixel that happens to be the key colour is
+    nudged so it stays visible."""
+    nudged = tuple(c - 1 if c == 255 else c for c in key)
     out = []
     for row in rows:
         line = []
         for r, g, b, a in row:
             if a < 128:
-                line.append(MAGENTA)
-            elif (r, g, b) == MAGENTA:
-                line.append((254, 0, 254))
+                line.append(key)
+            elif (r, g, b) == key:
+                line.append(nudged)
             else:
                 line.append((r, g, b))
         out.append(line)
@@ -292,6 +310,21 @@ def build():
     image = render(os.path.join(ART, "icons", source), size, size)
     path = os.path.join(ICONS, name)
     write(path, icon_file([image], hotspot))
+    made.append(path)
+
+    os.makedirs(os.path.join(CORVID, "bitmaps"), exist_ok=True)
+    os.makedirs(os.path.join(CORVID, "icons"), exist_ok=True)
+    for name, (source, w, h, background) in sorted(CORVID_BITMAPS.items()):
+        rows = render(os.path.join(ART, "corvid", source), w, h)
+        rows = keyed(rows, GREEN) if background is None else over(rows, background)
+        path = os.path.join(CORVID, "bitmaps", name)
+        write(path, bmp24(rows))
+        made.append(path)
+
+    name, sources = CORVID_ICON
+    images = [render(os.path.join(ART, "corvid", source), size, size) for source, size in sources]
+    path = os.path.join(CORVID, "icons", name)
+    write(path, icon_file(images))
     made.append(path)
     return made
 

@@ -209,3 +209,283 @@ DWORD Varuno::wait_exit(double seconds) {
 }
 
 } // namespace varuno::e2e
+
+// ---- Favourites panel and settings dialog ----
+namespace varuno::e2e {
+
+HWND wait_dialog_with(DWORD process, int child, double seconds) {
+    Search s{process, nullptr, child, nullptr};
+    wait_for(
+        [&] {
+            s.found = nullptr;
+            EnumWindows(match_window, reinterpret_cast<LPARAM>(&s));
+            return s.found != nullptr;
+        },
+        seconds);
+    return s.found;
+}
+
+HWND open_favourites(const Varuno& app) {
+    RECT r{};
+    GetWindowRect(app.control(5028), &r);
+    POINT p{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    ScreenToClient(app.main(), &p);
+    PostMessageW(app.main(), WM_MOUSEMOVE, 0, MAKELPARAM(p.x, p.y));
+    PostMessageW(app.main(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(p.x, p.y));
+    PostMessageW(app.main(), WM_LBUTTONUP, 0, MAKELPARAM(p.x, p.y));
+    HWND panel = wait_dialog_with(app.process_id(), 1078);
+    if (panel) WaitForInputIdle(app.process(), 5000);
+    return panel;
+}
+
+HWND open_settings(const Varuno& app) {
+    PostMessageW(app.main(), WM_COMMAND, MAKEWPARAM(32773, 0), 0);
+    HWND dialog = wait_dialog_with(app.process_id(), 20300);
+    if (dialog) WaitForInputIdle(app.process(), 5000);
+    return dialog;
+}
+
+void press(HWND dialog, int id) {
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(GetDlgItem(dialog, id), BM_CLICK, 0, 0, SMTO_NORMAL, 1000, &result);
+}
+
+void list_view_set_selected(HANDLE process, HWND list, int row, bool selected) {
+    // The list view reads the state from its own process's memory.
+    void* remote = VirtualAllocEx(process, nullptr, sizeof(LVITEMW), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    LVITEMW item{};
+    item.stateMask = LVIS_SELECTED;
+    item.state = selected ? LVIS_SELECTED : 0;
+    SIZE_T done = 0;
+    WriteProcessMemory(process, remote, &item, sizeof item, &done);
+    SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(remote));
+    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+}
+
+} // namespace varuno::e2e
+
+// ---- Added for the unit search and the about box ----
+namespace varuno::e2e {
+namespace {
+
+// Memory in another process, released with the object.
+class RemoteMemory {
+public:
+    RemoteMemory(HANDLE process, std::size_t size)
+        : process_(process), address_(VirtualAllocEx(process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE)) {}
+    ~RemoteMemory() {
+        if (address_) VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
+    }
+    RemoteMemory(const RemoteMemory&) = delete;
+    RemoteMemory& operator=(const RemoteMemory&) = delete;
+    char* at(std::size_t offset) const { return static_cast<char*>(address_) + offset; }
+    LPARAM param() const { return reinterpret_cast<LPARAM>(address_); }
+    void write(const void* data, std::size_t size, std::size_t offset = 0) const {
+        SIZE_T done = 0;
+        WriteProcessMemory(process_, at(offset), data, size, &done);
+    }
+    void read(void* data, std::size_t size, std::size_t offset = 0) const {
+        SIZE_T done = 0;
+        ReadProcessMemory(process_, at(offset), data, size, &done);
+    }
+
+private:
+    HANDLE process_;
+    void* address_;
+};
+
+} // namespace
+
+HWND wait_dialog(DWORD process, const std::wstring& caption, double seconds) {
+    HWND found = nullptr;
+    wait_for([&] { return (found = find_dialog(process, caption)) != nullptr; }, seconds);
+    return found;
+}
+
+int list_view_count(HWND list) { return static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0)); }
+
+std::wstring list_view_text(HANDLE process, HWND list, int row, int column) {
+    constexpr int kChars = 1024;
+    RemoteMemory remote(process, sizeof(LVITEMW) + kChars * sizeof(wchar_t));
+    LVITEMW item{};
+    item.iSubItem = column;
+    item.pszText = reinterpret_cast<wchar_t*>(remote.at(sizeof(LVITEMW)));
+    item.cchTextMax = kChars;
+    remote.write(&item, sizeof item);
+    const auto length = static_cast<std::size_t>(SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), remote.param()));
+    std::wstring text(length, L'\0');
+    remote.read(text.data(), length * sizeof(wchar_t), sizeof(LVITEMW));
+    return text;
+}
+
+void list_view_select(HANDLE process, HWND list, int row) {
+    RemoteMemory remote(process, sizeof(LVITEMW));
+    LVITEMW state{};
+    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    remote.write(&state, sizeof state);
+    SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), remote.param());
+    if (row < 0) return;
+    state.state = LVIS_SELECTED | LVIS_FOCUSED;
+    remote.write(&state, sizeof state);
+    SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), remote.param());
+}
+
+void list_view_double_click(HANDLE process, HWND list, int row) {
+    list_view_select(process, list, row);
+    RemoteMemory remote(process, sizeof(RECT));
+    RECT r{LVIR_LABEL, 0, 0, 0};
+    remote.write(&r, sizeof r);
+    SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), remote.param());
+    remote.read(&r, sizeof r);
+    PostMessageW(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(r.left + 4, (r.top + r.bottom) / 2));
+}
+
+void list_view_click_column(HWND list, int column) {
+    HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
+    int x = 0;
+    for (int c = 0; c < column; ++c) x += static_cast<int>(SendMessageW(list, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(c), 0));
+    x += static_cast<int>(SendMessageW(list, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0)) / 2;
+    RECT r{};
+    GetClientRect(header, &r);
+    const LPARAM at = MAKELPARAM(x, (r.top + r.bottom) / 2);
+    // Sent, not posted: the sort has run when the sends return.
+    SendMessageTimeoutW(header, WM_LBUTTONDOWN, MK_LBUTTON, at, SMTO_NORMAL, 10000, nullptr);
+    SendMessageTimeoutW(header, WM_LBUTTONUP, 0, at, SMTO_NORMAL, 10000, nullptr);
+}
+
+} // namespace varuno::e2e
+
+// ---- Added for the guide program Corvid ----
+namespace varuno::e2e {
+namespace {
+
+constexpr int kCharacterWidth = 262, kCharacterHeight = 377;
+constexpr int kBalloonBody = 1053;
+
+struct GuideWindows {
+    DWORD process;
+    std::vector<HWND> found;
+};
+
+// The visible dialogs of the guide's process, in z-order.
+BOOL CALLBACK collect_guide_window(HWND window, LPARAM data) {
+    auto* s = reinterpret_cast<GuideWindows*>(data);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    wchar_t cls[16] = {};
+    GetClassNameW(window, cls, 16);
+    if (owner == s->process && IsWindowVisible(window) && std::wstring(cls) == L"#32770") s->found.push_back(window);
+    return TRUE;
+}
+
+std::vector<HWND> guide_dialogs(DWORD process) {
+    GuideWindows s{process, {}};
+    EnumWindows(collect_guide_window, reinterpret_cast<LPARAM>(&s));
+    return s.found;
+}
+
+bool character_sized(HWND window) {
+    const RECT r = rect_of(window);
+    return r.right - r.left == kCharacterWidth && r.bottom - r.top == kCharacterHeight;
+}
+
+} // namespace
+
+RECT rect_of(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return r;
+}
+
+HWND find_guide_owner() {
+    return FindWindowW(utf16("コルヴィディアン　フォー　ヴァルーノ ここにはユニークな名前をつける").c_str(), nullptr);
+}
+
+HWND find_varuno_window() { return FindWindowW(nullptr, kTitle); }
+
+void end_process_of(HWND window) {
+    DWORD id = 0;
+    if (!window || !GetWindowThreadProcessId(window, &id)) return;
+    if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id)) {
+        TerminateProcess(process, 1);
+        WaitForSingleObject(process, 5000);
+        CloseHandle(process);
+    }
+}
+
+bool Corvid::start(const std::filesystem::path& folder) {
+    const std::filesystem::path where = folder.empty() ? beside_test(L"") : folder;
+    std::wstring command = L"\"" + (where / L"Corvid.exe").wstring() + L"\"";
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    return CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, where.c_str(), &si, &pi_) != 0;
+}
+
+bool Corvid::attach(double seconds) {
+    HWND owner = nullptr;
+    if (!wait_for([&] { return (owner = find_guide_owner()) != nullptr; }, seconds)) return false;
+    GetWindowThreadProcessId(owner, &pi_.dwProcessId);
+    pi_.hProcess = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, pi_.dwProcessId);
+    return pi_.hProcess != nullptr;
+}
+
+Corvid::~Corvid() {
+    if (pi_.hProcess && WaitForSingleObject(pi_.hProcess, 0) == WAIT_TIMEOUT) {
+        TerminateProcess(pi_.hProcess, 1);
+        WaitForSingleObject(pi_.hProcess, 5000);
+    }
+    if (pi_.hProcess) CloseHandle(pi_.hProcess);
+    if (pi_.hThread) CloseHandle(pi_.hThread);
+}
+
+DWORD Corvid::wait_exit(double seconds) {
+    if (WaitForSingleObject(pi_.hProcess, static_cast<DWORD>(seconds * 1000)) != WAIT_OBJECT_0) return 999;
+    DWORD code = 998;
+    GetExitCodeProcess(pi_.hProcess, &code);
+    return code;
+}
+
+HWND Corvid::owner() const {
+    HWND owner = find_guide_owner();
+    DWORD id = 0;
+    GetWindowThreadProcessId(owner, &id);
+    return id == pi_.dwProcessId ? owner : nullptr;
+}
+
+HWND Corvid::character() const {
+    for (HWND w : guide_dialogs(pi_.dwProcessId))
+        if (GetWindow(w, GW_OWNER) == owner() && character_sized(w)) return w;
+    return nullptr;
+}
+
+HWND Corvid::balloon(double seconds) const {
+    HWND found = nullptr;
+    wait_for([&] {
+        for (HWND w : guide_dialogs(pi_.dwProcessId))
+            if (GetDlgItem(w, kBalloonBody)) found = w;
+        return found != nullptr;
+    }, seconds);
+    if (found) WaitForInputIdle(pi_.hProcess, 5000);
+    return found;
+}
+
+std::wstring Corvid::balloon_text(double seconds) const {
+    HWND shown = balloon(seconds);
+    return shown ? window_text(GetDlgItem(shown, kBalloonBody)) : std::wstring();
+}
+
+std::vector<HWND> Corvid::labels() const {
+    std::vector<HWND> labels;
+    for (HWND w : guide_dialogs(pi_.dwProcessId))
+        if (GetWindow(w, GW_OWNER) == owner() && !character_sized(w)) labels.push_back(w);
+    return labels;
+}
+
+bool Corvid::press(int button) {
+    HWND shown = balloon();
+    if (!shown || !IsWindowVisible(GetDlgItem(shown, button))) return false;
+    click(shown, button);
+    return wait_for([&] { return !IsWindow(shown); });
+}
+
+} // namespace varuno::e2e

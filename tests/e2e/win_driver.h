@@ -70,3 +70,89 @@ private:
 void fresh_ini_files();
 
 } // namespace varuno::e2e
+
+// ---- Favourites panel and settings dialog ----
+namespace varuno::e2e {
+
+// Waits for a visible dialog of the process that has a control `child`.
+HWND wait_dialog_with(DWORD process, int child, double seconds = 15);
+// Opens the favourites panel with the ★ button (posted mouse messages, since
+// the panel is modal) and waits until it is ready; null if it did not open.
+HWND open_favourites(const Varuno& app);
+// Opens the settings dialog from the settings menu and waits until it is ready.
+HWND open_settings(const Varuno& app);
+// Clicks a button as the mouse does: radio buttons and check boxes change.
+void press(HWND dialog, int id);
+// Selects or deselects one row of a list view of another process and leaves
+// the other rows as they are (several rows can be selected this way).
+void list_view_set_selected(HANDLE process, HWND list, int row, bool selected);
+
+} // namespace varuno::e2e
+
+// ---- Added for the unit search and the about box ----
+namespace varuno::e2e {
+
+// Waits up to `seconds` for a dialog of `process` with this caption; null if none came.
+HWND wait_dialog(DWORD process, const std::wstring& caption, double seconds = 15);
+
+// A list view of another process. Its structures are placed in that
+// process's memory, since the list view reads and writes them there.
+int list_view_count(HWND list);
+std::wstring list_view_text(HANDLE process, HWND list, int row, int column);
+// Selects `row` alone (-1 clears the selection).
+void list_view_select(HANDLE process, HWND list, int row);
+// Selects `row` and double-clicks it: the list view notifies its parent as
+// for the user's double click. Posted, so that a box it opens does not block.
+void list_view_double_click(HANDLE process, HWND list, int row);
+// Clicks the head of `column` and waits until the click has been handled.
+void list_view_click_column(HWND list, int column);
+
+} // namespace varuno::e2e
+
+// ---- Added for the guide program Corvid ----
+#include <vector>
+
+namespace varuno::e2e {
+
+// Drives Corvid.exe: finds its windows (the hidden owner window by its
+// class, the character, the balloon on show, the pointer labels) and
+// presses balloon buttons as a user's click reports them.
+class Corvid {
+public:
+    // Starts Corvid.exe in `folder` (the test's own folder by default).
+    bool start(const std::filesystem::path& folder = {});
+    // Takes over a guide that another program started (varuno at its start).
+    bool attach(double seconds = 15);
+    // A guide that is still running is ended.
+    ~Corvid();
+    DWORD process_id() const { return pi_.dwProcessId; }
+    HANDLE process() const { return pi_.hProcess; }
+    DWORD wait_exit(double seconds = 15);
+
+    HWND owner() const;  // the hidden owner window
+    HWND character() const;
+    // The balloon on show, once the guide waits for input; null if none
+    // came within `seconds`.
+    HWND balloon(double seconds = 15) const;
+    // The text that the balloon on show says.
+    std::wstring balloon_text(double seconds = 15) const;
+    // The pointer labels on show.
+    std::vector<HWND> labels() const;
+    // Presses a button of the balloon on show and waits until it closes.
+    bool press(int button);
+
+private:
+    PROCESS_INFORMATION pi_{};
+};
+
+// The guide's hidden owner window in any process, or null.
+HWND find_guide_owner();
+// varuno's main window in any process, or null.
+HWND find_varuno_window();
+// Ends the process that owns `window` (one the test started, directly or
+// through the program it started) and waits for it to go.
+void end_process_of(HWND window);
+// The screen rectangle of a window.
+RECT rect_of(HWND window);
+
+} // namespace varuno::e2e

@@ -166,6 +166,15 @@ TEST_F(Ini, ValuesAreTrimmedAndUnquotedOnRead) {
     EXPECT_EQ(ini_read_text("MAIN", "y", file), "quoted text");
 }
 
+TEST_F(Ini, ValuesWithOuterSpacesOrQuotesComeBackExactly) {
+    for (const std::string value : {" m ", "\tx", "km ", "\"quoted\"", "'single'", "\"", "a\"b\""}) {
+        ASSERT_TRUE(ini_write_text("FIND", "1000", value, file));
+        EXPECT_EQ(ini_read_text("FIND", "1000", file), value) << value;
+    }
+    ini_write_text("FIND", "1001", "plain", file);
+    EXPECT_TRUE(has_line(file, "1001=plain"));  // ordinary values are written as they are
+}
+
 TEST_F(Ini, WritesLeaveNoTemporaryFileAndFailuresAreReported) {
     ini_write_int("MAIN", "x", 1, file);
     for (const auto& entry : std::filesystem::directory_iterator(path_beside_program(file).parent_path()))

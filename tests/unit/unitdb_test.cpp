@@ -42,15 +42,21 @@ struct FakeLists : UnitListView {
 // A table in storage order with the given sort setting written, removed afterwards.
 class SortSetting : public ::testing::Test {
 protected:
-    void SetUp() override { test::load_tables_once(); }
+    void SetUp() override {
+        test::load_tables_once();
+        remove_settings();  // the window tests beside us leave one behind
+    }
     void TearDown() override {
-        std::error_code ec;
-        std::filesystem::remove(path_beside_program("varuno_set.ini"), ec);
+        remove_settings();
         for (int k = 0; k < kind_count; ++k) sort_units(kind_tables[k], kSortStorage);
         current_kind = -1;
         current_table = nullptr;
     }
     void set_sort(int value) { ini_write_int("2_0:RDO", "1", value, "varuno_set.ini"); }
+    static void remove_settings() {
+        std::error_code ec;
+        std::filesystem::remove(path_beside_program("varuno_set.ini"), ec);
+    }
 };
 
 std::vector<std::string> labels_in_order(const udb& t) {

@@ -1,0 +1,93 @@
+#include "corvid/fonts_win.h"
+
+#include <string>
+#include <vector>
+
+#include "corvid/guide_win.h"
+
+namespace varuno::corvid {
+namespace {
+
+// Faces to try, in order; the first installed one is used. The Japanese
+// names come first because Windows lists the fonts by them on Japanese
+// systems; the last entries are broadly available CJK faces.
+std::vector<std::wstring> candidates(GuideFace face) {
+    switch (face) {
+    case GuideFace::kPop:
+        return {wide_text("HGS創英角ﾎﾟｯﾌﾟ体"), wide_text("HG創英角ﾎﾟｯﾌﾟ体"), L"HGSSoeiKakupoptai",
+                wide_text("ＭＳ Ｐゴシック"), L"MS PGothic", L"Meiryo UI", L"Noto Sans CJK JP"};
+    case GuideFace::kGothic:
+        return {wide_text("ＭＳ ゴシック"), L"MS Gothic", L"Noto Sans Mono CJK JP", L"Noto Sans CJK JP"};
+    case GuideFace::kPGothic:
+    case GuideFace::kSystemFont:
+        break;
+    }
+    return {wide_text("ＭＳ Ｐゴシック"), L"MS PGothic", L"Meiryo UI", L"Noto Sans CJK JP"};
+}
+
+int CALLBACK found_face(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
+    *reinterpret_cast<bool*>(found) = true;
+    return 0;
+}
+
+bool installed(HDC dc, const std::wstring& face) {
+    LOGFONTW query{};
+    query.lfCharSet = DEFAULT_CHARSET;
+    face.copy(query.lfFaceName, LF_FACESIZE - 1);
+    bool found = false;
+    EnumFontFamiliesExW(dc, &query, found_face, reinterpret_cast<LPARAM>(&found), 0);
+    return found;
+}
+
+// The first installed candidate; when none is, the face of the default GUI
+// font, which the system links to a font with Japanese glyphs.
+std::wstring chosen_face(GuideFace face) {
+    HDC dc = GetDC(nullptr);
+    std::wstring chosen;
+    for (const std::wstring& name : candidates(face)) {
+        if (installed(dc, name)) {
+            chosen = name;
+            break;
+        }
+    }
+    ReleaseDC(nullptr, dc);
+    if (chosen.empty()) {
+        LOGFONTW gui{};
+        GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof gui, &gui);
+        chosen = gui.lfFaceName;
+    }
+    return chosen;
+}
+
+// Whether the system font draws Japanese: on a Japanese system it does; on
+// others the splash's notes take a Japanese face instead.
+bool system_font_is_japanese() {
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, GetStockObject(SYSTEM_FONT));
+    const bool japanese = GetTextCharset(dc) == SHIFTJIS_CHARSET;
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    return japanese;
+}
+
+} // namespace
+
+HFONT create_guide_font(GuideFace face, int points) {
+    if (face == GuideFace::kSystemFont && system_font_is_japanese()) {
+        LOGFONTW system{};
+        GetObjectW(GetStockObject(SYSTEM_FONT), sizeof system, &system);
+        return CreateFontIndirectW(&system);
+    }
+    // The face lists and the installed fonts do not change while the guide
+    // runs: each face is chosen once.
+    static std::wstring faces[4];
+    std::wstring& name = faces[static_cast<int>(face)];
+    if (name.empty()) name = chosen_face(face);
+    HDC dc = GetDC(nullptr);
+    const int height = -MulDiv(points, GetDeviceCaps(dc, LOGPIXELSY), 72);
+    ReleaseDC(nullptr, dc);
+    return CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
+                       CLIP_DEFAULT_PRECIS, PROOF_QUALITY, DEFAULT_PITCH | FF_DONTCARE, name.c_str());
+}
+
+} // namespace varuno::corvid

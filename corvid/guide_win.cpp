@@ -1,0 +1,35 @@
+#include "corvid/guide_win.h"
+
+#include "platform/cp932.h"
+#include "platform/ini.h"
+#include "platform/wide_text.h"
+
+namespace varuno::corvid {
+namespace {
+
+HINSTANCE g_instance = nullptr;
+HWND g_owner = nullptr;
+
+} // namespace
+
+HINSTANCE guide_instance() { return g_instance; }
+void set_guide_instance(HINSTANCE instance) { g_instance = instance; }
+
+HWND owner_window() { return g_owner; }
+void set_owner_window(HWND window) { g_owner = window; }
+
+std::wstring wide_text(std::string_view utf8) { return wide(cp932::from_utf8(utf8)); }
+
+HWND find_main_window() { return FindWindowW(nullptr, wide_text(kMainWindowTitle).c_str()); }
+
+void set_guide_title(HWND window) { SetWindowTextW(window, wide_text(kGuideTitle).c_str()); }
+
+void show_message(HWND owner, const GuideMessage& message) {
+    MessageBoxW(owner, wide_text(message.text).c_str(), wide_text(message.caption).c_str(), MB_OK);
+}
+
+bool tour_seen() { return ini_read_int(kIniSection, kIniKey, kIniFile) != 0; }
+
+void record_tour_seen() { ini_write_text(kIniSection, kIniKey, "1", kIniFile); }
+
+} // namespace varuno::corvid

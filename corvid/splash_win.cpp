@@ -1,0 +1,112 @@
+#include "corvid/splash_win.h"
+
+#include <string_view>
+
+#include "corvid/fonts_win.h"
+#include "corvid/guide_win.h"
+#include "corvid_resource.h"
+
+namespace varuno::corvid {
+namespace {
+
+constexpr COLORREF kTitleColour = RGB(102, 0, 255);
+constexpr COLORREF kNoteColour = RGB(255, 0, 128);
+constexpr COLORREF kCreditColour = RGB(90, 90, 90);
+
+struct Line {
+    POINT from, to;
+    COLORREF colour;
+};
+// A rainbow underline under "Corvidian", stepping left as it goes down.
+constexpr Line kRainbow[5] = {{{72, 96}, {168, 96}, RGB(255, 0, 0)},
+                              {{66, 102}, {162, 102}, RGB(255, 128, 0)},
+                              {{60, 108}, {156, 108}, RGB(255, 204, 0)},
+                              {{54, 114}, {150, 114}, RGB(51, 153, 102)},
+                              {{48, 120}, {144, 120}, RGB(0, 0, 255)}};
+
+void text_at(HDC dc, int x, int y, std::string_view utf8) {
+    const std::wstring text = wide_text(utf8);
+    TextOutW(dc, x, y, text.c_str(), static_cast<int>(text.size()));
+}
+
+void paint(HDC dc) {
+    SetBkMode(dc, TRANSPARENT);
+    HFONT title = create_guide_font(GuideFace::kPop, 24);
+    HGDIOBJ old = SelectObject(dc, title);
+    SetTextColor(dc, kTitleColour);
+    text_at(dc, 48, 48, "Corvidian");
+    text_at(dc, 168, 96, "for Varuno");
+
+    for (const Line& line : kRainbow) {
+        HPEN pen = CreatePen(PS_SOLID, 1, line.colour);
+        HGDIOBJ old_pen = SelectObject(dc, pen);
+        MoveToEx(dc, line.from.x, line.from.y, nullptr);
+        LineTo(dc, line.to.x, line.to.y);
+        SelectObject(dc, old_pen);
+        DeleteObject(pen);
+    }
+
+    HFONT note = create_guide_font(GuideFace::kSystemFont, 12);
+    SelectObject(dc, note);
+    SetTextColor(dc, kNoteColour);
+    text_at(dc, 24, 144, "準備中です。");
+    text_at(dc, 24, 168, "10秒…う～ん、1分ほど待っててくださいね☆");
+
+    HFONT credits = create_guide_font(GuideFace::kGothic, 10);
+    SelectObject(dc, credits);
+    SetTextColor(dc, kCreditColour);
+    text_at(dc, 36, 192, "Corvidian for Varuno  Ver 1.0.0");
+    text_at(dc, 48, 216, "QXtool-Varuno の案内役です");
+    text_at(dc, 48, 235, "作者：Orvel／HP：Larkmere");
+
+    SelectObject(dc, old);
+    DeleteObject(title);
+    DeleteObject(note);
+    DeleteObject(credits);
+}
+
+INT_PTR CALLBACK splash_proc(HWND window, UINT message, WPARAM, LPARAM) {
+    switch (message) {
+    case WM_INITDIALOG:
+        set_guide_title(window);
+        return TRUE;
+    case WM_CTLCOLORDLG:
+        return reinterpret_cast<INT_PTR>(GetStockObject(WHITE_BRUSH));
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(window, &ps);
+        paint(dc);
+        EndPaint(window, &ps);
+        return TRUE;
+    }
+    default:
+        return FALSE;
+    }
+}
+
+} // namespace
+
+HWND open_splash() {
+    HWND splash = CreateDialogParamW(guide_instance(), MAKEINTRESOURCEW(IDD_SPLASH), nullptr, splash_proc, 0);
+    if (!splash) return nullptr;
+    ShowWindow(splash, SW_SHOW);
+    UpdateWindow(splash);
+    // Messages keep flowing while the splash stays, so that it really reaches
+    // the screen (and repaints if covered) before the start-up goes on.
+    const DWORD until = GetTickCount() + 1000;
+    for (DWORD now = GetTickCount(); static_cast<int>(until - now) > 0; now = GetTickCount()) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, until - now, QS_ALLINPUT);
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) {
+                PostQuitMessage(static_cast<int>(message.wParam));
+                return splash;
+            }
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+    return splash;
+}
+
+} // namespace varuno::corvid

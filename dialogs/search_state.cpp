@@ -1,0 +1,121 @@
+#include "dialogs/search_state.h"
+
+#include <algorithm>
+#include <numeric>
+
+#include "platform/cp932.h"
+#include "platform/ini.h"
+#include "unitdb/registry.h"
+
+namespace varuno {
+namespace {
+
+constexpr const char* kSection = "FIND";
+constexpr int kHistoryKey = 1000;  // entry i is stored under key 1000 + i
+// The history never holds more; a larger count can only come from a damaged
+// file, and reading it whole would cost one file read per claimed entry.
+constexpr int kHistoryLimit = 101;
+
+bool valid_hit(const search_hit& hit) {
+    return hit.kind >= 0 && hit.kind < kind_count && hit.row >= 0 &&
+           hit.row < kind_tables[static_cast<std::size_t>(hit.kind)].count && hit.field >= 0 && hit.field < 5;
+}
+
+} // namespace
+
+bool restore_search_state(SearchForm& form, std::string_view file) {
+    if (ini_read_int(kSection, "first", file) == 0) {
+        std::fill(form.checks.begin(), form.checks.begin() + 5, 1);
+        form.kinds.assign(form.kinds.size(), true);
+        form.history.clear();
+        return false;
+    }
+    for (int i = 0; i < kSearchCheckCount; ++i) {
+        const int state = ini_read_int_at(kSection, kSearchFirstCheck + i, file);
+        if (state >= 0 && state <= 2) form.checks[static_cast<std::size_t>(i)] = state;
+    }
+    for (std::size_t k = 0; k < form.kinds.size(); ++k)
+        form.kinds[k] = ini_read_int_at(kSection, static_cast<int>(k), file) != 0;
+    const int count = std::min(ini_read_int(kSection, "CMB_C", file), kHistoryLimit);
+    for (int i = 0; i < count; ++i) form.history.push_back(ini_read_text_at(kSection, kHistoryKey + i, file));
+    return true;
+}
+
+void save_search_state(const SearchForm& form, std::string_view file) {
+    ini_write_int(kSection, "first", 1, file);
+    for (int i = 0; i < kSearchCheckCount; ++i)
+        ini_write_int_at(kSection, kSearchFirstCheck + i, form.checks[static_cast<std::size_t>(i)], file);
+    for (std::size_t k = 0; k < form.kinds.size(); ++k)
+        ini_write_int_at(kSection, static_cast<int>(k), form.kinds[k] ? 1 : 0, file);
+    ini_write_int(kSection, "CMB_C", static_cast<int>(form.history.size()), file);
+    for (std::size_t i = 0; i < form.history.size(); ++i)
+        ini_write_text_at(kSection, kHistoryKey + static_cast<int>(i), form.history[i], file);
+}
+
+void forget_search_state(std::string_view file) { ini_write_int(kSection, "first", 0, file); }
+
+SearchOptions search_options(const std::array<int, kSearchCheckCount>& checks) {
+    SearchOptions options;
+    for (std::size_t t = 0; t < 5; ++t) options.fields[t] = checks[t] != 0;
+    options.case_sensitive = checks[5] != 0;
+    options.whole_field = checks[6] != 0;
+    return options;
+}
+
+SortDirection flip_sort_direction(SortDirection& direction) {
+    direction = direction == SortDirection::kAscending ? SortDirection::kDescending : SortDirection::kAscending;
+    return direction;
+}
+
+std::vector<int> sorted_row_order(const std::vector<std::string>& texts, SortDirection direction) {
+    std::vector<int> order(texts.size());
+    std::iota(order.begin(), order.end(), 0);
+    if (direction == SortDirection::kNone) return order;
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        const int c = compare_hit_texts(texts[static_cast<std::size_t>(a)], texts[static_cast<std::size_t>(b)]);
+        return direction == SortDirection::kAscending ? c < 0 : c > 0;
+    });
+    return order;
+}
+
+bool reorder_hits(std::vector<search_hit>& hits, const std::vector<int>& order) {
+    if (order.size() != hits.size()) return false;
+    std::vector<bool> seen(hits.size(), false);
+    for (int p : order) {
+        if (p < 0 || static_cast<std::size_t>(p) >= hits.size() || seen[static_cast<std::size_t>(p)]) return false;
+        seen[static_cast<std::size_t>(p)] = true;
+    }
+    std::vector<search_hit> moved;
+    moved.reserve(hits.size());
+    for (int p : order) moved.push_back(hits[static_cast<std::size_t>(p)]);
+    hits = std::move(moved);
+    return true;
+}
+
+std::string hit_column_text(const search_hit& hit, int column) {
+    if (!valid_hit(hit) || column < 0 || column >= kSearchColumnCount) return {};
+    if (column == 0) return kind_names[static_cast<std::size_t>(hit.kind)];
+    const udb& table = kind_tables[static_cast<std::size_t>(hit.kind)];
+    return table.rows[hit.row][column == 6 ? table.remark_column : column - 1];
+}
+
+std::string hit_detail_text(const search_hit& hit) {
+    if (!valid_hit(hit)) return {};
+    static const char* const kFieldHeads[5] = {"日本語表記\t", "単位記号\t", "国名\t\t", "補助記号\t", "備考　"};
+    const std::string mark = cp932::from_utf8(hit.grade == 2 ? "\n◎" : "\n○");
+    const std::string other = cp932::from_utf8("\n□");
+    std::string text = cp932::from_utf8("◎：完全合致　○：部分合致\n\n\n[単位種：") +
+                       kind_names[static_cast<std::size_t>(hit.kind)] + "]\n";
+    for (int t = 0; t < 5; ++t)
+        text += (t == hit.field ? mark : other) + cp932::from_utf8(kFieldHeads[t]) + search_field_text(hit.kind, hit.row, t);
+    return text + cp932::from_utf8("\n\nこの単位で換算を実行しますか？");
+}
+
+std::string hit_counter_text(std::size_t hits) {
+    std::string text = " ";
+    text += std::to_string(hits);
+    text += " HIT";
+    return text;
+}
+
+} // namespace varuno

@@ -1,0 +1,213 @@
+// The favourites file: adding with its step-by-step writes, use counts,
+// deleting with renumbering and row links, entries that do not fit the
+// tables, and the list's sort comparison.
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <set>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "dialogs/favourites_file.h"
+#include "platform/cp932.h"
+#include "platform/ini.h"
+#include "unitdb/registry.h"
+
+namespace varuno {
+
+void PrintTo(const Favourite& f, std::ostream* os) {
+    *os << "{kind " << f.kind << ", bf " << f.before_row << ", af " << f.after_row << ", uses " << f.uses << "}";
+}
+
+namespace {
+
+constexpr const char* kFile = "favourites_file_test_fv.ini";
+
+std::string cp(const char* utf8) { return cp932::from_utf8(utf8); }
+
+// The keys present in each section of the file, read from the file itself:
+// the ini routines read a missing key as "0", which hides whether it exists.
+std::map<std::string, std::set<std::string>> keys_in_file() {
+    std::ifstream in(path_beside_program(kFile), std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (bytes.size() >= 2 && bytes[0] == '\xFF' && bytes[1] == '\xFE') {  // UTF-16 as Windows may store it
+        std::u16string wide;
+        for (std::size_t i = 2; i + 1 < bytes.size(); i += 2)
+            wide.push_back(char16_t(static_cast<unsigned char>(bytes[i]) | static_cast<unsigned char>(bytes[i + 1]) << 8));
+        bytes = cp932::from_utf16(wide);
+    }
+    std::map<std::string, std::set<std::string>> keys;
+    std::string section;
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        std::size_t end = bytes.find('\n', start);
+        if (end == std::string::npos) end = bytes.size();
+        std::string line = bytes.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (!line.empty() && line.front() == '[' && line.back() == ']')
+            section = line.substr(1, line.size() - 2);
+        else if (const auto eq = line.find('='); eq != std::string::npos)
+            keys[section].insert(line.substr(0, eq));
+        start = end + 1;
+    }
+    return keys;
+}
+
+bool has_key(const char* section, const char* key) { return keys_in_file()[section].count(key) > 0; }
+
+class FavouritesFile : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { load_unit_tables(); }
+    void SetUp() override { remove(); }
+    void TearDown() override { remove(); }
+    static void remove() {
+        std::error_code ec;
+        std::filesystem::remove(path_beside_program(kFile), ec);
+    }
+    // Writes entries as the program would have stored them, with their counts.
+    static void store(std::initializer_list<Favourite> entries) {
+        int i = 0;
+        for (const Favourite& f : entries) {
+            ini_write_int_at("uk", i, f.kind, kFile);
+            ini_write_int_at("bf", i, f.before_row, kFile);
+            ini_write_int_at("af", i, f.after_row, kFile);
+            ini_write_int_at("COU", i, f.uses, kFile);
+            ++i;
+        }
+        ini_write_int("FV", "c", i, kFile);
+    }
+};
+
+TEST_F(FavouritesFile, MissingFileIsAnEmptyListAndKeysBeyondTheCountAreIgnored) {
+    EXPECT_EQ(favourite_count(kFile), 0);
+    EXPECT_TRUE(read_favourites(kFile).empty());
+    store({{0, 4, 7, 2}, {5, 1, 2, 0}});
+    ini_write_int("FV", "c", 1, kFile);
+    ASSERT_EQ(read_favourites(kFile).size(), 1u);
+    EXPECT_EQ(read_favourites(kFile)[0], (Favourite{0, 4, 7, 2}));
+}
+
+TEST_F(FavouritesFile, AddingStoresThePairWithNoUsesAndAllowsTheSamePairTwice) {
+    EXPECT_EQ(add_favourite(0, 4, 7, kFile), AddResult::kAdded);
+    EXPECT_EQ(add_favourite(0, 4, 7, kFile), AddResult::kAdded);
+    EXPECT_EQ(add_favourite(5, 0, 3, kFile), AddResult::kAdded);
+    ASSERT_EQ(favourite_count(kFile), 3);
+    EXPECT_EQ(read_favourite(0, kFile), (Favourite{0, 4, 7, 0}));
+    EXPECT_EQ(read_favourite(1, kFile), (Favourite{0, 4, 7, 0}));
+    EXPECT_EQ(read_favourite(2, kFile), (Favourite{5, 0, 3, 0}));
+    EXPECT_EQ(keys_in_file().count("COU"), 0u);  // the use count is not written by adding
+}
+
+TEST_F(FavouritesFile, FailedAdditionsLeaveTheirKeysBeyondTheCountForTheNextOne) {
+    EXPECT_EQ(add_favourite(-1, 4, 7, kFile), AddResult::kNoKind);
+    EXPECT_FALSE(std::filesystem::exists(path_beside_program(kFile)));  // nothing written at all
+
+    store({{0, 4, 7, 0}});
+    EXPECT_EQ(add_favourite(5, 3, std::nullopt, kFile), AddResult::kNoAfter);
+    EXPECT_EQ(favourite_count(kFile), 1);
+    EXPECT_EQ(ini_read_int_at("uk", 1, kFile), 5);
+    EXPECT_EQ(ini_read_int_at("bf", 1, kFile), 3);
+    EXPECT_FALSE(has_key("af", "1"));
+
+    EXPECT_EQ(add_favourite(2, std::nullopt, 9, kFile), AddResult::kNoBefore);
+    EXPECT_EQ(favourite_count(kFile), 1);
+    EXPECT_EQ(ini_read_int_at("uk", 1, kFile), 2);  // the kind is written before the units are looked at
+    EXPECT_EQ(ini_read_int_at("bf", 1, kFile), 3);  // left from the attempt before
+    EXPECT_FALSE(has_key("af", "1"));
+
+    EXPECT_EQ(add_favourite(7, 10, 11, kFile), AddResult::kAdded);
+    ASSERT_EQ(favourite_count(kFile), 2);
+    EXPECT_EQ(read_favourite(1, kFile), (Favourite{7, 10, 11, 0}));
+    EXPECT_EQ(read_favourite(0, kFile), (Favourite{0, 4, 7, 0}));
+}
+
+TEST_F(FavouritesFile, UseCountRisesByOneAndStopsAt999) {
+    store({{0, 4, 7, 997}, {0, 7, 4, 0}});
+    EXPECT_EQ(count_favourite_use(0, kFile), 998);
+    EXPECT_EQ(count_favourite_use(0, kFile), 999);
+    EXPECT_EQ(count_favourite_use(0, kFile), 999);
+    EXPECT_EQ(read_favourite(0, kFile).uses, 999);
+    EXPECT_EQ(read_favourite(1, kFile).uses, 0);
+
+    ini_write_int_at("COU", 1, 5000, kFile);  // edited by hand: brought back to the limit
+    EXPECT_EQ(count_favourite_use(1, kFile), 999);
+
+    EXPECT_EQ(add_favourite(3, 1, 2, kFile), AddResult::kAdded);  // no "COU" key: counts from 0
+    EXPECT_EQ(count_favourite_use(2, kFile), 1);
+}
+
+TEST_F(FavouritesFile, DeletingTheMiddleOfThreeRenumbersAndDropsTheLastKeys) {
+    store({{0, 4, 7, 3}, {5, 1, 2, 8}, {9, 6, 0, 12}});
+    EXPECT_TRUE(delete_favourite(1, kFile));
+    ASSERT_EQ(favourite_count(kFile), 2);
+    EXPECT_EQ(read_favourite(0, kFile), (Favourite{0, 4, 7, 3}));
+    EXPECT_EQ(read_favourite(1, kFile), (Favourite{9, 6, 0, 12}));
+    for (const char* section : {"uk", "bf", "af", "COU"}) {
+        EXPECT_TRUE(has_key(section, "1")) << section;
+        EXPECT_FALSE(has_key(section, "2")) << section;
+    }
+
+    EXPECT_FALSE(delete_favourite(2, kFile));  // beyond the count: nothing changes
+    EXPECT_FALSE(delete_favourite(-1, kFile));
+    EXPECT_EQ(favourite_count(kFile), 2);
+
+    EXPECT_TRUE(delete_favourite(1, kFile));
+    EXPECT_TRUE(delete_favourite(0, kFile));
+    EXPECT_EQ(favourite_count(kFile), 0);
+    for (const auto& [section, keys] : keys_in_file()) {
+        if (section == "FV") continue;
+        EXPECT_TRUE(keys.empty()) << section;
+    }
+}
+
+TEST_F(FavouritesFile, DeletingSelectedRowsActsOnTheirLinkedEntries) {
+    const Favourite e[4] = {{0, 4, 7, 1}, {5, 1, 2, 2}, {9, 6, 0, 3}, {2, 3, 4, 4}};
+    store({e[0], e[1], e[2], e[3]});
+    // Rows as a sort left them: row r shows entry links[r].
+    const std::vector<int> links = {2, 0, 3, 1};
+
+    EXPECT_EQ(delete_favourites(links, {false, false, false, false}, kFile), links);
+    EXPECT_EQ(favourite_count(kFile), 4);
+
+    // Rows 0 and 3: entries 2 and 1 go, entries 0 and 3 stay as 0 and 1.
+    const std::vector<int> kept = delete_favourites(links, {true, false, false, true}, kFile);
+    ASSERT_EQ(kept, (std::vector<int>{0, 1}));
+    ASSERT_EQ(favourite_count(kFile), 2);
+    EXPECT_EQ(read_favourite(kept[0], kFile), e[0]);  // row 1 before
+    EXPECT_EQ(read_favourite(kept[1], kFile), e[3]);  // row 2 before
+}
+
+TEST_F(FavouritesFile, EntriesThatDoNotFitTheTablesAreMarkedNotUsed) {
+    const int lengths = kind_tables[0].count;
+    EXPECT_TRUE(favourite_fits({0, 4, 7, 0}));
+    EXPECT_TRUE(favourite_fits({kind_count - 1, 0, kind_tables[kind_count - 1].count - 1, 0}));
+    EXPECT_FALSE(favourite_fits({-1, 4, 7, 0}));
+    EXPECT_FALSE(favourite_fits({kind_count, 0, 0, 0}));  // 通貨: a name but no table
+    EXPECT_FALSE(favourite_fits({1000, 0, 0, 0}));
+    EXPECT_FALSE(favourite_fits({0, lengths, 7, 0}));
+    EXPECT_FALSE(favourite_fits({0, 4, -1, 0}));
+
+    EXPECT_EQ(favourite_row_texts({0, 4, 7, 5}), (std::array<std::string, 4>{cp("寸法"), "mm", "m", "5"}));
+    // The bare symbol, without country or auxiliary symbol (the list shows 「nmi[英]」).
+    EXPECT_EQ(favourite_row_texts({0, 48, 4, 0})[1], "nmi");
+    const std::string mark = cp("（無効）");
+    EXPECT_EQ(favourite_row_texts({75, 4, 7, 2}), (std::array<std::string, 4>{mark, mark, mark, "2"}));
+    EXPECT_EQ(favourite_row_texts({0, 4, lengths, 0}), (std::array<std::string, 4>{cp("寸法"), "mm", mark, "0"}));
+}
+
+TEST(FavouritesSort, TextsCompareAsUnsignedBytesOnTheirFirst29) {
+    EXPECT_LT(compare_favourite_texts("10", "9"), 0);  // counts sort as text
+    EXPECT_GT(compare_favourite_texts("9", "10"), 0);
+    EXPECT_LT(compare_favourite_texts("m", cp("寸法")), 0);  // a lead byte is above every ASCII byte
+    EXPECT_LT(compare_favourite_texts("m", "mm"), 0);
+    EXPECT_EQ(compare_favourite_texts("mm", "mm"), 0);
+    const std::string stem(29, 'a');
+    EXPECT_EQ(compare_favourite_texts(stem + "b", stem + "c"), 0);
+    EXPECT_EQ(compare_favourite_texts(stem, stem + "c"), 0);
+    EXPECT_LT(compare_favourite_texts(stem.substr(1) + "a", stem.substr(1) + "b"), 0);
+}
+
+} // namespace
+} // namespace varuno
