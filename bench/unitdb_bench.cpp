@@ -41,14 +41,6 @@ void BM_SortVolume(benchmark::State& state) {
 }
 BENCHMARK(BM_SortVolume)->DenseRange(0, 4)->Unit(benchmark::kMicrosecond);
 
-struct Lists : UnitListView {
-    void clear_list(UnitList) override {}
-    void append_to_list(UnitList, std::string_view) override {}
-    void set_result_line(std::string_view) override {}
-    void clear_unit_chosen() override {}
-    void status_show_kind(std::string_view) override {}
-};
-
 struct Court : CourtView {
     int selected_position(varuno::Court, bool after) override { return after ? 16 : 22; }
     std::string list_text(varuno::Court, bool, int p) override { return unit_label(*current_table, p); }
@@ -62,7 +54,7 @@ struct Court : CourtView {
 
 void BM_ConvertCourt(benchmark::State& state) {
     load_unit_tables();
-    Lists lists;
+    NoUnitLists lists;
     select_kind(0, lists);
     Court court;
     ConversionState conversion;

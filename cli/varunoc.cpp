@@ -82,15 +82,6 @@ int parse_kind(const std::string& arg) {
     return find_kind(arg);
 }
 
-// Lists nothing: the command-line tool has no window.
-struct NoLists : UnitListView {
-    void clear_list(UnitList) override {}
-    void append_to_list(UnitList, std::string_view) override {}
-    void set_result_line(std::string_view) override {}
-    void clear_unit_chosen() override {}
-    void status_show_kind(std::string_view) override {}
-};
-
 // Rows named by a label or "#row".
 std::vector<int> rows_for(const udb& table, const std::string& arg) {
     std::vector<int> rows;
@@ -155,7 +146,7 @@ int cmd_convert(std::vector<std::string> a) {
     if (pos.size() != 4) return usage_error(kConvertHelp);
     const int kind = parse_kind(pos[0]);
     if (kind < 0) return usage_error(cp("単位種が見つかりません: ") + pos[0]);
-    NoLists lists;
+    NoUnitLists lists;
     select_kind(kind, lists);
     CliCourt court;
     court.table = current_table;

@@ -4,6 +4,7 @@
 
 #include "corvid/fonts_win.h"
 #include "corvid/guide_win.h"
+#include "platform/wide_text.h"
 #include "corvid/labels_win.h"
 #include "corvid/layout.h"
 #include "corvid_resource.h"
@@ -41,7 +42,7 @@ RECT control_rect(HWND window, int id) {
 
 // The text on show. The greeting is chosen whenever it is drawn, from the
 // completion mark as it stands then.
-std::wstring balloon_text() { return wide_text(stage_text(g_stage, tour_seen())); }
+std::wstring balloon_text() { return wide_utf8(stage_text(g_stage, tour_seen())); }
 
 // The text's area: the body inset by 10 pixels.
 RECT text_area(HWND window) {

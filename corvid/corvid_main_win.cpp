@@ -4,9 +4,11 @@
 
 #include "corvid/character_win.h"
 #include "corvid/guide_win.h"
+#include "platform/wide_text.h"
 #include "corvid_resource.h"
 
 using namespace varuno::corvid;
+using varuno::wide_utf8;
 
 namespace {
 
@@ -31,15 +33,15 @@ HWND create_owner(HINSTANCE instance, const std::wstring& class_name) {
     type.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     type.lpszClassName = class_name.c_str();
     RegisterClassExW(&type);
-    return CreateWindowExW(0, class_name.c_str(), wide_text(kGuideTitle).c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+    return CreateWindowExW(0, class_name.c_str(), wide_utf8(kGuideTitle).c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
 }
 
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-    const std::wstring class_name = wide_text(kOwnerClass);
-    HANDLE mutex = CreateMutexW(nullptr, FALSE, wide_text(kMutexName).c_str());
+    const std::wstring class_name = wide_utf8(kOwnerClass);
+    HANDLE mutex = CreateMutexW(nullptr, FALSE, wide_utf8(kMutexName).c_str());
     if (GetLastError() == ERROR_ALREADY_EXISTS) {
         if (HWND first = FindWindowW(class_name.c_str(), nullptr)) ShowWindow(first, SW_SHOWNORMAL);
         if (mutex) CloseHandle(mutex);

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "corvid/guide_win.h"
+#include "platform/wide_text.h"
 
 namespace varuno::corvid {
 namespace {
@@ -14,15 +15,15 @@ namespace {
 std::vector<std::wstring> candidates(GuideFace face) {
     switch (face) {
     case GuideFace::kPop:
-        return {wide_text("HGS創英角ﾎﾟｯﾌﾟ体"), wide_text("HG創英角ﾎﾟｯﾌﾟ体"), L"HGSSoeiKakupoptai",
-                wide_text("ＭＳ Ｐゴシック"), L"MS PGothic", L"Meiryo UI", L"Noto Sans CJK JP"};
+        return {wide_utf8("HGS創英角ﾎﾟｯﾌﾟ体"), wide_utf8("HG創英角ﾎﾟｯﾌﾟ体"), L"HGSSoeiKakupoptai",
+                wide_utf8("ＭＳ Ｐゴシック"), L"MS PGothic", L"Meiryo UI", L"Noto Sans CJK JP"};
     case GuideFace::kGothic:
-        return {wide_text("ＭＳ ゴシック"), L"MS Gothic", L"Noto Sans Mono CJK JP", L"Noto Sans CJK JP"};
+        return {wide_utf8("ＭＳ ゴシック"), L"MS Gothic", L"Noto Sans Mono CJK JP", L"Noto Sans CJK JP"};
     case GuideFace::kPGothic:
     case GuideFace::kSystemFont:
         break;
     }
-    return {wide_text("ＭＳ Ｐゴシック"), L"MS PGothic", L"Meiryo UI", L"Noto Sans CJK JP"};
+    return {wide_utf8("ＭＳ Ｐゴシック"), L"MS PGothic", L"Meiryo UI", L"Noto Sans CJK JP"};
 }
 
 int CALLBACK found_face(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {

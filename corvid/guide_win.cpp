@@ -18,14 +18,12 @@ void set_guide_instance(HINSTANCE instance) { g_instance = instance; }
 HWND owner_window() { return g_owner; }
 void set_owner_window(HWND window) { g_owner = window; }
 
-std::wstring wide_text(std::string_view utf8) { return wide(cp932::from_utf8(utf8)); }
+HWND find_main_window() { return FindWindowW(nullptr, wide_utf8(kMainWindowTitle).c_str()); }
 
-HWND find_main_window() { return FindWindowW(nullptr, wide_text(kMainWindowTitle).c_str()); }
-
-void set_guide_title(HWND window) { SetWindowTextW(window, wide_text(kGuideTitle).c_str()); }
+void set_guide_title(HWND window) { SetWindowTextW(window, wide_utf8(kGuideTitle).c_str()); }
 
 void show_message(HWND owner, const GuideMessage& message) {
-    MessageBoxW(owner, wide_text(message.text).c_str(), wide_text(message.caption).c_str(), MB_OK);
+    MessageBoxW(owner, wide_utf8(message.text).c_str(), wide_utf8(message.caption).c_str(), MB_OK);
 }
 
 bool tour_seen() { return ini_read_int(kIniSection, kIniKey, kIniFile) != 0; }

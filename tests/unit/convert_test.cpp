@@ -23,14 +23,6 @@ using test::cp;
 using test::row_labelled;
 using test::row_named;
 
-struct NoLists : UnitListView {
-    void clear_list(UnitList) override {}
-    void append_to_list(UnitList, std::string_view) override {}
-    void set_result_line(std::string_view) override {}
-    void clear_unit_chosen() override {}
-    void status_show_kind(std::string_view) override {}
-};
-
 // The court side of the window: positions, texts, and what was shown.
 struct FakeCourt : CourtView {
     int positions[2][2] = {{-1, -1}, {-1, -1}};
@@ -67,7 +59,7 @@ protected:
 
     // Selects `kind`, units by row index in court A, and converts `input`.
     bool run(int kind, int from_row, int to_row, const std::string& input, Court court = kCourtA) {
-        NoLists lists;
+        NoUnitLists lists;
         select_kind(kind, lists);
         view.positions[court][0] = display_position(*current_table, from_row);
         view.positions[court][1] = display_position(*current_table, to_row);
@@ -162,7 +154,7 @@ TEST_F(Convert, TemperatureCompositions) {
 
 TEST_F(Convert, ValidationIsSilentUnderLiveConversion) {
     const int mm = row_labelled(0, "mm");
-    NoLists lists;
+    NoUnitLists lists;
     select_kind(0, lists);
     view.input[kCourtA] = "12";
     EXPECT_FALSE(convert_court(kCourtA, view, state, settings));  // court A is live
@@ -220,7 +212,7 @@ TEST_F(Convert, ErrorMarkForRejectedExpressions) {
 }
 
 TEST_F(Convert, ReportMarksTheCourtThatConverted) {
-    NoLists lists;
+    NoUnitLists lists;
     select_kind(0, lists);
     view.positions[kCourtB][0] = view.positions[kCourtB][1] = 3;
     view.input[kCourtB] = "5";
