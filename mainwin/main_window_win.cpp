@@ -318,14 +318,25 @@ void add_function_buttons() {
     g_buttons.InitialRadio(IDC_LIVE_B_ON, 5041, 5042, 5043, 2, 1);
 }
 
+// Image k is the picture of kind k. Kinds share pictures, so each picture is
+// loaded once and added for every kind that shows it (loading is the slow
+// part of start-up under Wine).
 void build_kind_images() {
     g_kind_images = ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 2, 0);
+    std::vector<std::pair<int, HBITMAP>> loaded;
     for (int k = 0; k < kind_count; ++k) {
-        HBITMAP picture = static_cast<HBITMAP>(LoadImageW(
-            g_instance, MAKEINTRESOURCEW(kind_icons[static_cast<std::size_t>(k)]), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
+        const int number = kind_icons[static_cast<std::size_t>(k)];
+        HBITMAP picture = nullptr;
+        for (const auto& [n, bitmap] : loaded)
+            if (n == number) picture = bitmap;
+        if (!picture) {
+            picture = static_cast<HBITMAP>(
+                LoadImageW(g_instance, MAKEINTRESOURCEW(number), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
+            loaded.emplace_back(number, picture);
+        }
         ImageList_AddMasked(g_kind_images, picture, RGB(255, 0, 255));
-        DeleteObject(picture);
     }
+    for (const auto& entry : loaded) DeleteObject(entry.second);
 }
 
 void start_up(HWND window) {

@@ -42,8 +42,9 @@ void indicator(HDC dc, const RECT& r, int active_court) {
     filled_polygon(dc, upper, 3, active_court == 2 ? RGB(21, 191, 255) : RGB(0, 0, 128));
 }
 
+// The header picture, loaded at the first painting and kept for the run.
 void header(HDC dc) {
-    HBITMAP bitmap = static_cast<HBITMAP>(
+    static const HBITMAP bitmap = static_cast<HBITMAP>(
         LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_HEADER), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
     if (!bitmap) return;
     BITMAP info{};
@@ -54,7 +55,6 @@ void header(HDC dc) {
     StretchBlt(dc, 0, 0, 500, 46, memory, 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
     SelectObject(memory, old);
     DeleteDC(memory);
-    DeleteObject(bitmap);
 }
 
 // A band of red-violet to blue that brightens to the middle and fades again,
