@@ -457,7 +457,7 @@ void on_command(int id, int code) {
     if (id >= IDC_LIST_A_BEFORE && id <= IDC_LIST_B_AFTER) return on_list_command(id - IDC_LIST_A_BEFORE, code);
     if (code == EN_CHANGE && id == IDC_INPUT_A && g_conversion.live[kCourtA]) return convert(kCourtA);
     if (code == EN_CHANGE && id == IDC_INPUT_B && g_conversion.live[kCourtB]) return convert(kCourtB);
-    if (code != BN_CLICKED && code != 0) return;
+    if (code != BN_CLICKED) return;  // menu commands arrive as 0, the same code
     switch (id) {
     case IDC_COPY: copy_zoom_view(); break;
     case IDC_SETTINGS_BUTTON: show_popup_menu(IDC_SETTINGS_BUTTON, IDM_SETTINGS_MENU); break;
