@@ -22,6 +22,13 @@ RECT window_rect(HWND w) {
     return r;
 }
 
+// The kind panel: the dialog that holds the kind list 1055.
+HWND kind_panel() {
+    for (HWND w = FindWindowExW(nullptr, nullptr, L"#32770", nullptr); w; w = FindWindowExW(nullptr, w, L"#32770", nullptr))
+        if (GetDlgItem(w, 1055)) return w;
+    return nullptr;
+}
+
 class MainWindow : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -67,11 +74,7 @@ TEST_F(MainWindow, FirstStartAtTopLeftTopmostWithGuidanceAndDefaults) {
 TEST_F(MainWindow, GuidanceLineOpensTheKindPanel) {
     app.select(kListABefore, 2);
     HWND panel = nullptr;
-    ASSERT_TRUE(wait_for([&] {
-        for (HWND w = FindWindowExW(nullptr, nullptr, L"#32770", nullptr); w; w = FindWindowExW(nullptr, w, L"#32770", nullptr))
-            if (GetDlgItem(w, 1055)) panel = w;
-        return panel != nullptr;
-    }));
+    ASSERT_TRUE(wait_for([&] { return (panel = kind_panel()) != nullptr; }));
     WaitForInputIdle(app.process(), 5000);
     HWND kinds = GetDlgItem(panel, 1055);
     EXPECT_EQ(SendMessageW(kinds, CB_GETCOUNT, 0, 0), 69);
@@ -232,11 +235,7 @@ TEST_F(MainWindow, StatusBarMarqueeAndItsWholeContent) {
 TEST_F(MainWindow, KindPanelCancelChangesNothingAndFocusesCourtA) {
     app.click_picture(5024);
     HWND panel = nullptr;
-    ASSERT_TRUE(wait_for([&] {
-        for (HWND w = FindWindowExW(nullptr, nullptr, L"#32770", nullptr); w; w = FindWindowExW(nullptr, w, L"#32770", nullptr))
-            if (GetDlgItem(w, 1055)) panel = w;
-        return panel != nullptr;
-    }));
+    ASSERT_TRUE(wait_for([&] { return (panel = kind_panel()) != nullptr; }));
     click(panel, 1052);
     ASSERT_TRUE(wait_for([&] { return !IsWindow(panel); }));
     WaitForInputIdle(app.process(), 5000);
