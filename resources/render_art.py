@@ -665,10 +665,10 @@ def build():
         icon(os.path.join(ICONS, name), os.path.join(ART, "icons"), sources)
 
     name, source, size, (hx, hy) = CURSOR
-    dpis = [SCALES[percent][0] for percent in sorted(SCALES)]
-    images = [render(os.path.join(ART, "icons", source), size_at(size, dpi), size_at(size, dpi), snap=True)
-              for dpi in dpis]
-    hotspots = [(size_at(hx, dpi), size_at(hy, dpi)) for dpi in dpis]
+    dpis = {percent: SCALES[percent][0] for percent in sorted(SCALES)}
+    images = [render(os.path.join(ART, "icons", source), size_at(size, dpi), size_at(size, dpi), percent=percent, snap=True)
+              for percent, dpi in dpis.items()]
+    hotspots = [(size_at(hx, dpi), size_at(hy, dpi)) for dpi in dpis.values()]
     path = os.path.join(ICONS, name)
     write(path, icon_file(images, hotspots))
     groups.append([(name, path, None)])
