@@ -47,7 +47,8 @@ How it works:
                         64 and 256 px, varuno_small.ico at 16, 20, 24 and 32 px. Each size is
                         drawn from the design for the largest design size not above it.
       icons/hand.cur    the same layout with type 2: 32, 40, 48 and 64 px (the 32-px cursor at
-                        each scale), the hotspot in each entry scaled like the size.
+                        each scale, rendered with that scale's class and snapping like a bitmap),
+                        the hotspot in each entry scaled like the size.
       corvid/bitmaps/   the guide program's pictures, 24-bit like the above, with s125/, s150/
                         and s200/: the character keyed on pure green RGB(0,255,0) (the program
                         cuts its window to the other pixels), the balloon decoration composed
