@@ -41,25 +41,10 @@ void BM_SortVolume(benchmark::State& state) {
 }
 BENCHMARK(BM_SortVolume)->DenseRange(0, 4)->Unit(benchmark::kMicrosecond);
 
-struct Court : CourtView {
-    int selected_position(varuno::Court, bool after) override { return after ? 16 : 22; }
-    std::string list_text(varuno::Court, bool, int p) override { return unit_label(*current_table, p); }
-    std::string input_text(varuno::Court) override { return "12"; }
-    void set_output_text(varuno::Court, std::string_view) override {}
-    void set_zoom_text(std::string_view) override {}
-    void show_message(std::string_view, std::string_view) override {}
-    void focus_input(varuno::Court) override {}
-    void status_set_court(int) override {}
-};
-
 void BM_ConvertCourt(benchmark::State& state) {
     load_unit_tables();
-    NoUnitLists lists;
-    select_kind(0, lists);
-    Court court;
-    ConversionState conversion;
-    const ConversionSettings settings;
-    for (auto _ : state) benchmark::DoNotOptimize(convert_court(kCourtA, court, conversion, settings));
+    const ConversionRequest request{&kind_tables[0], false, "12", 22, 16, {}};
+    for (auto _ : state) benchmark::DoNotOptimize(convert(request));
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_ConvertCourt);

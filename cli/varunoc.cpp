@@ -11,7 +11,6 @@
 #include "convert/engine.h"
 #include "platform/cp932.h"
 #include "unitdb/accessors.h"
-#include "unitdb/lists.h"
 #include "unitdb/registry.h"
 #include "unitdb/search.h"
 
@@ -95,20 +94,6 @@ std::vector<int> rows_for(const udb& table, const std::string& arg) {
     return rows;
 }
 
-struct CliCourt : CourtView {
-    int from = -1, to = -1;
-    std::string input, output, zoom, message;
-    const udb* table = nullptr;
-    int selected_position(Court, bool after) override { return after ? to : from; }
-    std::string list_text(Court, bool, int p) override { return unit_label(*table, p); }
-    std::string input_text(Court) override { return input; }
-    void set_output_text(Court, std::string_view t) override { output = t; }
-    void set_zoom_text(std::string_view t) override { zoom = t; }
-    void show_message(std::string_view t, std::string_view) override { message = t; }
-    void focus_input(Court) override {}
-    void status_set_court(int) override {}
-};
-
 int cmd_kinds() {
     for (int k = 0; k < kind_count; ++k) out(std::to_string(k) + "\t" + kind_names[k] + "\n");
     return 0;
@@ -146,33 +131,26 @@ int cmd_convert(std::vector<std::string> a) {
     if (pos.size() != 4) return usage_error(kConvertHelp);
     const int kind = parse_kind(pos[0]);
     if (kind < 0) return usage_error(cp("単位種が見つかりません: ") + pos[0]);
-    NoUnitLists lists;
-    select_kind(kind, lists);
-    CliCourt court;
-    court.table = current_table;
-    int* ends[2] = {&court.from, &court.to};
+    // The tables keep their storage order here: rows and positions agree.
+    const udb& table = kind_tables[static_cast<std::size_t>(kind)];
+    ConversionRequest request{&table, kind == kTemperatureKind, pos[3], -1, -1, settings};
+    int* ends[2] = {&request.from_position, &request.to_position};
     for (int side = 0; side < 2; ++side) {
-        const std::vector<int> rows = rows_for(*current_table, pos[1 + side]);
+        const std::vector<int> rows = rows_for(table, pos[1 + side]);
         if (rows.empty()) return usage_error(cp("単位が見つかりません: ") + pos[1 + side]);
         if (rows.size() > 1) {
             std::string list;
             for (int r : rows) list += " #" + std::to_string(r);
             return usage_error(cp("同じ表示の単位が複数あります。行番号で指定してください:") + list);
         }
-        *ends[side] = display_position(*current_table, rows[0]);
+        *ends[side] = display_position(table, rows[0]);
     }
-    court.input = pos[3];
-    ConversionState state;
-    state.live[kCourtA] = false;  // validation failures are reported, not ignored
-    if (convert_court(kCourtA, court, state, settings)) {
-        out(court.output + "\n" + court.zoom + "\n");
-        return 0;
+    const Conversion done = convert(request);
+    switch (done.result) {
+    case ConversionResult::kConverted: out(done.output + "\n" + done.zoom + "\n"); return 0;
+    case ConversionResult::kErrorMark: out(done.output + "\n" + done.zoom + "\n"); return 1;
+    default: return usage_error(validation_message(kCourtA, done.result));
     }
-    if (state.formula_error) {
-        out(court.output + "\n" + court.zoom + "\n");
-        return 1;
-    }
-    return usage_error(court.message);
 }
 
 int cmd_search(const std::vector<std::string>& a) {

@@ -7,18 +7,11 @@
 #include "platform/cp932.h"
 #include "platform/ini.h"
 #include "unitdb/accessors.h"
-#include "unitdb/registry.h"
 
 namespace varuno {
 namespace {
 
-constexpr int kTemperatureKind = 8;
-
 std::string cp(const char* utf8) { return cp932::from_utf8(utf8); }
-
-const std::string kCaption = cp("Varuno：換算エラー");
-
-std::string court_letter(Court court) { return court == kCourtA ? "A" : "B"; }
 
 // True when the typed text's brackets close in order and all are closed, so
 // that it stays one operand once it is spliced into the expression.
@@ -31,23 +24,13 @@ bool brackets_balance(std::string_view text) {
     return depth == 0;
 }
 
-// A missing selection: silent under live conversion, a message otherwise.
-bool reject(bool live, CourtView& view, const std::string& message) {
-    if (!live) view.show_message(message, kCaption);
-    return false;
-}
-
-void show_error_mark(Court court, CourtView& view, ConversionState& state) {
-    view.set_output_text(court, kErrorOutput);
-    view.set_zoom_text(kErrorZoom);
-    state.formula_error = true;
-    view.focus_input(court);
-}
+bool valid_position(const udb* table, int position) { return table && position >= 0 && position < table->count; }
 
 } // namespace
 
 const std::string kErrorOutput = cp("ERR!ヘルプ参照");
 const std::string kErrorZoom = cp("ERR!ここをクリックしてください。");
+const std::string kConversionErrorCaption = cp("Varuno：換算エラー");
 
 ConversionSettings conversion_settings_from_file() {
     ConversionSettings s;
@@ -79,49 +62,42 @@ RatePair select_rates(const udb& table, int from_row, int to_row) {
     return {unit_rate(table, from_row, g), unit_rate(table, to_row, g)};
 }
 
-bool convert_court(Court court, CourtView& view, ConversionState& state, const ConversionSettings& settings) {
-    state.formula_error = false;
-    const bool live = state.live[court];
-    const std::string letter = court_letter(court);
-
+Conversion convert(const ConversionRequest& request) {
     // With no kind chosen yet the lists hold only guidance lines: no unit.
-    const int from_pos = current_table ? view.selected_position(court, false) : -1;
-    if (from_pos < 0 || from_pos >= (current_table ? current_table->count : 0))
-        return reject(live, view, letter + cp("コートの換算『前』単位記号が選択されていません。"));
-    const int to_pos = view.selected_position(court, true);
-    if (to_pos < 0 || to_pos >= current_table->count)
-        return reject(live, view, letter + cp("コートの換算『後』単位記号が選択されていません。"));
+    if (!valid_position(request.table, request.from_position)) return {ConversionResult::kNoBeforeUnit, {}, {}};
+    if (!valid_position(request.table, request.to_position)) return {ConversionResult::kNoAfterUnit, {}, {}};
+    const udb& table = *request.table;
+    const int from_row = table.order[request.from_position], to_row = table.order[request.to_position];
+    if (request.input.empty()) return {ConversionResult::kNoInput, {}, {}};
+    const std::string text = request.input == "a" ? "0" : std::string(request.input);
 
-    const udb& table = *current_table;
-    const int from_row = table.order[from_pos], to_row = table.order[to_pos];
-    const RatePair rates = select_rates(table, from_row, to_row);
-
-    std::string text = view.input_text(court);
-    if (text.empty()) return reject(live, view, letter + cp("コートの換算前数値入力欄に数式が入力されていません。"));
-    if (text == "a") text = "0";
-
-    const std::string expression = current_kind == kTemperatureKind
-                                       ? compose_temperature(from_row, to_row, text)
-                                       : "(" + text + ")*(" + rates.from + ")/(" + rates.to + ")";
+    std::string expression;
+    if (request.temperature) {
+        expression = compose_temperature(from_row, to_row, text);
+    } else {
+        const RatePair rates = select_rates(table, from_row, to_row);
+        expression = "(" + text + ")*(" + rates.from + ")/(" + rates.to + ")";
+    }
     const double value = FormulaCalculateText(expression.c_str());
-    const std::string number = format_number(value);
     // A typed text with unbalanced brackets would break out of its own
     // brackets and be read as part of the rates: rejected like any error.
-    if (FormulaError != 0 || !std::isfinite(value) || !brackets_balance(text)) {
-        show_error_mark(court, view, state);
-        return false;
-    }
-    view.set_output_text(court, number);
+    if (FormulaError != 0 || !std::isfinite(value) || !brackets_balance(text))
+        return {ConversionResult::kErrorMark, kErrorOutput, kErrorZoom};
 
-    std::string zoom;
-    if (settings.zoom_content == 20200) zoom = text + " " + view.list_text(court, false, from_pos) + " = ";
-    zoom += format_exponent(number, settings.exponent_style) + " " + view.list_text(court, true, to_pos);
-    view.set_zoom_text(zoom);
-    return true;
+    Conversion done{ConversionResult::kConverted, format_number(value), {}};
+    if (request.settings.zoom_content == 20200) done.zoom = text + " " + unit_label(table, request.from_position) + " = ";
+    done.zoom += format_exponent(done.output, request.settings.exponent_style) + " " + unit_label(table, request.to_position);
+    return done;
 }
 
-void convert_and_report(Court court, CourtView& view, ConversionState& state, const ConversionSettings& settings) {
-    if (convert_court(court, view, state, settings)) view.status_set_court(court == kCourtA ? 1 : 2);
+std::string validation_message(Court court, ConversionResult result) {
+    const std::string letter = court == kCourtA ? "A" : "B";
+    switch (result) {
+    case ConversionResult::kNoBeforeUnit: return letter + cp("コートの換算『前』単位記号が選択されていません。");
+    case ConversionResult::kNoAfterUnit: return letter + cp("コートの換算『後』単位記号が選択されていません。");
+    case ConversionResult::kNoInput: return letter + cp("コートの換算前数値入力欄に数式が入力されていません。");
+    default: return {};
+    }
 }
 
 } // namespace varuno

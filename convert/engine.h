@@ -1,7 +1,7 @@
-// Converting one court: composing the expression from the typed text and the
-// two units' rates, evaluating it, and writing the results. Written against a
-// small court interface, implemented by the main window, the command-line
-// tool and the tests.
+// Converting one court: the typed text and the two units' rates spliced into
+// one expression, evaluated, and turned into the output field's text and the
+// zoom view's line. A function of values: the window, the command-line tool
+// and the tests all call it the same way, and the window applies the result.
 #pragma once
 #include <string>
 #include <string_view>
@@ -12,22 +12,7 @@ namespace varuno {
 
 enum Court : int { kCourtA = 0, kCourtB = 1 };
 
-// What a conversion needs of the window. Texts are CP932.
-class CourtView {
-public:
-    virtual ~CourtView() = default;
-    // Selected position of the court's before (after = false) or after list; -1 for none.
-    virtual int selected_position(Court court, bool after) = 0;
-    virtual std::string list_text(Court court, bool after, int position) = 0;
-    virtual std::string input_text(Court court) = 0;
-    virtual void set_output_text(Court court, std::string_view text) = 0;
-    virtual void set_zoom_text(std::string_view text) = 0;
-    virtual void show_message(std::string_view text, std::string_view caption) = 0;  // OK button
-    virtual void focus_input(Court court) = 0;
-    virtual void status_set_court(int which) = 0;  // 1 for court A, 2 for court B
-};
-
-// The two settings a conversion reads; the window reads them from the
+// The two settings a conversion uses; the window reads them from the
 // settings file at each conversion, the command-line tool from its options.
 struct ConversionSettings {
     int zoom_content = 20200;   // 20200: before = after, 20201: after only
@@ -36,11 +21,37 @@ struct ConversionSettings {
 
 ConversionSettings conversion_settings_from_file();
 
-// State shared by the two courts.
-struct ConversionState {
-    bool live[2] = {true, false};  // live conversion of court A and B
-    bool formula_error = false;    // the last conversion was rejected by the evaluator
+// Everything one conversion reads.
+struct ConversionRequest {
+    const udb* table = nullptr;  // the current kind's table; null while no kind is chosen
+    bool temperature = false;    // the temperature kind converts through kelvin, not by rates
+    std::string_view input;      // the court's input field, CP932
+    int from_position = -1;      // the before list's selection (display position), -1 none
+    int to_position = -1;        // the after list's selection
+    ConversionSettings settings;
 };
+
+enum class ConversionResult {
+    kConverted,     // output and zoom hold the result
+    kErrorMark,     // output and zoom hold the error mark
+    kNoBeforeUnit,  // validation failures: nothing to show but, when the
+    kNoAfterUnit,   // court is not live, a message (validation_message)
+    kNoInput,
+};
+
+struct Conversion {
+    ConversionResult result;
+    std::string output;  // the output field's text (CP932)
+    std::string zoom;    // the zoom view's line (CP932)
+};
+
+Conversion convert(const ConversionRequest& request);
+
+// The message of a validation failure, naming the court by its letter
+// ("Aコートの換算『前』単位記号が選択されていません。"); empty for the other results.
+std::string validation_message(Court court, ConversionResult result);
+// The caption of those messages ("Varuno：換算エラー").
+extern const std::string kConversionErrorCaption;
 
 // Output and zoom texts of the error mark.
 extern const std::string kErrorOutput;  // "ERR!ヘルプ参照"
@@ -56,12 +67,5 @@ struct RatePair {
     std::string from, to;
 };
 RatePair select_rates(const udb& table, int from_row, int to_row);
-
-// Runs one conversion of `court` on the current kind. True when a result
-// was written; false after a validation failure or the error mark.
-bool convert_court(Court court, CourtView& view, ConversionState& state, const ConversionSettings& settings);
-
-// convert_court, then the status bar marks the court that converted.
-void convert_and_report(Court court, CourtView& view, ConversionState& state, const ConversionSettings& settings);
 
 } // namespace varuno

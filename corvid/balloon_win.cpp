@@ -134,8 +134,10 @@ void open(HWND window, const Request& request) {
     RECT character{}, client{};
     GetWindowRect(g_character, &character);
     GetClientRect(window, &client);
-    const Point at = balloon_origin({character.left, character.top, character.right, character.bottom},
-                                    client.right, is_exit_confirm());
+    const RECT tail = control_rect(window, IDC_BALLOON_TAIL);
+    const Point at = balloon_in_work_area({character.left, character.top, character.right, character.bottom},
+                                          client.right, y, is_exit_confirm(), (tail.top + tail.bottom) / 2 - 9,
+                                          work_area_of(g_character));
     SetWindowPos(window, HWND_TOPMOST, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
     InvalidateRect(window, nullptr, TRUE);
     set_guide_title(window);
@@ -169,7 +171,9 @@ void paint(HWND window) {
     SelectObject(dc, old);
     DeleteObject(font);
     EndPaint(window, &ps);
-    SetFocus(GetDlgItem(window, stage_content(g_stage).focus));
+    // Through the dialog manager, so that the focused button is also the one
+    // that Enter presses.
+    SendMessageW(window, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(window, stage_content(g_stage).focus)), TRUE);
     InvalidateRect(g_character, nullptr, FALSE);
 }
 
@@ -192,8 +196,9 @@ INT_PTR CALLBACK balloon_proc(HWND window, UINT message, WPARAM wparam, LPARAM l
         paint(window);
         return TRUE;
     case WM_COMMAND:
-        // Only the stage's own buttons lead on; Escape, Enter without a
-        // button and the like change nothing.
+        // Enter that reaches no button of its own presses the focused one.
+        if (LOWORD(wparam) == IDOK && lparam == 0) wparam = MAKEWPARAM(GetDlgCtrlID(GetFocus()), BN_CLICKED);
+        // Only the stage's own buttons lead on; Escape and the like change nothing.
         if (HIWORD(wparam) == BN_CLICKED && stage_has_button(LOWORD(wparam))) {
             close_labels();
             EndDialog(window, LOWORD(wparam));

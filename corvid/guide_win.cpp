@@ -20,6 +20,21 @@ void set_owner_window(HWND window) { g_owner = window; }
 
 HWND find_main_window() { return FindWindowW(nullptr, wide_utf8(kMainWindowTitle).c_str()); }
 
+namespace {
+
+Rect work_area(HMONITOR monitor) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    GetMonitorInfoW(monitor, &info);
+    return {info.rcWork.left, info.rcWork.top, info.rcWork.right, info.rcWork.bottom};
+}
+
+} // namespace
+
+Rect work_area_of(HWND window) { return work_area(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST)); }
+
+Rect work_area_at(const RECT& r) { return work_area(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST)); }
+
 void set_guide_title(HWND window) { SetWindowTextW(window, wide_utf8(kGuideTitle).c_str()); }
 
 void show_message(HWND owner, const GuideMessage& message) {

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "corvid/layout.h"
 #include "corvid/names.h"
 
 namespace varuno::corvid {
@@ -19,6 +20,11 @@ void set_owner_window(HWND window);
 // varuno's main window, looked up afresh by its exact title; null when it is
 // not there.
 HWND find_main_window();
+
+// The work area (the screen without task bars) of the monitor that shows
+// most of `window`, or of the monitor at the rectangle `r`.
+Rect work_area_of(HWND window);
+Rect work_area_at(const RECT& r);
 
 // The title every window of the guide carries.
 void set_guide_title(HWND window);

@@ -60,7 +60,9 @@ void lay_out(HWND window, Label& label) {
     DeleteObject(font);
     ReleaseDC(window, dc);
 
-    label.shape = label_geometry(label.target, extent.cx, extent.cy, GetSystemMetrics(SM_CXMAXIMIZED));
+    const RECT target{label.target.left, label.target.top, label.target.right, label.target.bottom};
+    label.shape = label_in_work_area(label_geometry(label.target, extent.cx, extent.cy, GetSystemMetrics(SM_CXMAXIMIZED)),
+                                     work_area_at(target));
     const LabelGeometry& g = label.shape;
     // A target larger than the template's window would have its ring cut
     // off: the window grows to hold the whole shape.
@@ -96,6 +98,8 @@ void paint(HWND window, const Label& label) {
     SelectObject(dc, old);
     DeleteObject(font);
     EndPaint(window, &ps);
+    // The balloon keeps the keyboard focus however the label was touched.
+    if (g_balloon && IsWindowVisible(g_balloon)) SetActiveWindow(g_balloon);
 }
 
 INT_PTR CALLBACK label_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {

@@ -1,5 +1,7 @@
 #include "corvid/layout.h"
 
+#include <algorithm>
+
 namespace varuno::corvid {
 
 GuidePlacement guide_placement(int W, int H, int cw, int ch) {
@@ -44,6 +46,22 @@ Point balloon_origin(const Rect& C, int width, bool exit_confirm) {
     return {C.right, C.top + 80};
 }
 
+Point fit_into(Point at, int w, int h, const Rect& work) {
+    Point p = at;
+    if (p.x + w > work.right) p.x = work.right - w;
+    if (p.y + h > work.bottom) p.y = work.bottom - h;
+    if (p.x < work.left) p.x = work.left;
+    if (p.y < work.top) p.y = work.top;
+    return p;
+}
+
+Point balloon_in_work_area(const Rect& C, int w, int h, bool exit_confirm, int tip_y, const Rect& work) {
+    const Point wanted = balloon_origin(C, w, exit_confirm);
+    Point p = fit_into(wanted, w, h, work);
+    if (p.y < wanted.y && p.y + tip_y < C.top) p.y = std::min(C.top - tip_y, wanted.y);
+    return fit_into(p, w, h, work);
+}
+
 Rect fixed_target(int L, int T) { return {L + 69, T + 80, L + 242, T + 102}; }
 
 LabelGeometry label_geometry(const Rect& T, int text_cx, int text_cy, int M) {
@@ -63,6 +81,21 @@ LabelGeometry label_geometry(const Rect& T, int text_cx, int text_cy, int M) {
         g.origin = {T.left - 10, T.top - 10};
     }
     return g;
+}
+
+LabelGeometry label_in_work_area(const LabelGeometry& g, const Rect& work) {
+    const int caption_height = g.caption.bottom - g.caption.top;
+    if (g.origin.y + g.caption.bottom <= work.bottom) return g;
+    // The caption goes on top, the ring moves down by as much in the
+    // window, and the window up, so that the ring keeps its place.
+    LabelGeometry moved = g;
+    moved.caption = {g.caption.left, 0, g.caption.right, caption_height};
+    for (Rect* r : {&moved.outer, &moved.inner}) {
+        r->top += caption_height;
+        r->bottom += caption_height;
+    }
+    moved.origin.y -= caption_height;
+    return moved;
 }
 
 std::vector<Rect> shape_runs(int width, int height, const std::function<bool(int x, int y)>& part) {

@@ -58,6 +58,17 @@ std::array<Point, 4> tail_polygon(const Rect& S, bool exit_confirm);
 // right edge, the exit confirmation on its left overlapping it by 20 pixels.
 Point balloon_origin(const Rect& C, int width, bool exit_confirm);
 
+// Where a window of w × h wanted at `at` goes so that it lies inside the
+// work area `work` of its monitor: moved the least distance that does it
+// (a window larger than the area keeps its top-left edge inside).
+Point fit_into(Point at, int w, int h, const Rect& work);
+
+// A balloon of w × h beside the character C (its origin from
+// balloon_origin), kept inside the work area. Its tail tip lies `tip_y`
+// pixels below its top; when the balloon has to move up, it moves no higher
+// than keeps the tip at the character's top, as long as the work area allows.
+Point balloon_in_work_area(const Rect& C, int w, int h, bool exit_confirm, int tip_y, const Rect& work);
+
 // The rectangle that "▼ココ" circles, relative to the main window's top-left
 // corner (L, T): the drop-down of the kind panel.
 Rect fixed_target(int L, int T);
@@ -74,6 +85,9 @@ struct LabelGeometry {
     bool caption_left;
 };
 LabelGeometry label_geometry(const Rect& T, int text_cx, int text_cy, int M);
+// The same label kept inside the work area: a caption box that would go
+// below it moves above the ring, which stays around the target.
+LabelGeometry label_in_work_area(const LabelGeometry& g, const Rect& work);
 constexpr int kLabelCornerEllipse = 5;
 constexpr int kCaptionInset = 5;
 

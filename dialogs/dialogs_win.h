@@ -5,8 +5,12 @@
 
 namespace varuno {
 
-void open_search_dialog();     // unit search, template 168 (menu 40009, kind panel)
-void open_favourites_panel();  // favourites balloon, template 166 (★ button 5028)
+// Unit search, template 168 (menu 40009, kind panel). Answers whether a hit
+// was applied to the courts while it ran.
+bool open_search_dialog();
+// Favourites balloon, template 166 (★ button 5028). Answers whether a pair
+// was re-converted into the courts.
+bool open_favourites_panel();
 void open_settings_dialog();   // settings, template 121 (menu 32773)
 void open_about_box();         // about box, template 100 (menu 32793, button 5020)
 

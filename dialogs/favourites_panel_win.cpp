@@ -26,6 +26,7 @@ namespace varuno {
 namespace {
 
 constexpr const char* kErrorCaption = "Varuno：エラー";
+constexpr INT_PTR kReconverted = 2;  // the panel's result when a pair went into the courts
 constexpr int kColumnWidths[4] = {50, 40, 40, 20};
 constexpr const char* kColumnNames[4] = {"単位種", "前（単位記号）", "後（単位記号）", "回数"};
 
@@ -104,7 +105,7 @@ void fill_favourites_list(HWND list) {
 // The row index of the unit selected in a main-window list, if any.
 std::optional<int> selected_row_of(int list_id) {
     if (!current_table) return std::nullopt;
-    const auto p = static_cast<int>(SendDlgItemMessageW(main_window(), list_id, CB_GETCURSEL, 0, 0));
+    const int p = chosen_position(list_id - IDC_LIST_A_BEFORE);
     if (p < 0 || p >= current_table->count) return std::nullopt;
     return current_table->order[p];
 }
@@ -178,10 +179,10 @@ void reconvert_favourite(HWND panel) {
     const int positions[4] = {display_position(table, f.before_row), display_position(table, f.after_row),
                               display_position(table, f.after_row), display_position(table, f.before_row)};
     for (int j = 0; j < 4; ++j)
-        SendDlgItemMessageW(main_window(), IDC_LIST_A_BEFORE + j, CB_SETCURSEL, static_cast<WPARAM>(positions[j]), 0);
+        select_unit(j, positions[j]);
     status_refresh_units(kCourtA);
     count_favourite_use(entry);
-    EndDialog(panel, 0);
+    EndDialog(panel, kReconverted);
 }
 
 void delete_selected_favourites(HWND list) {
@@ -281,8 +282,9 @@ INT_PTR CALLBACK favourites_proc(HWND panel, UINT message, WPARAM wparam, LPARAM
 
 } // namespace
 
-void open_favourites_panel() {
-    DialogBoxParamW(app_instance(), MAKEINTRESOURCEW(IDD_FAVOURITES), main_window(), favourites_proc, 0);
+bool open_favourites_panel() {
+    return DialogBoxParamW(app_instance(), MAKEINTRESOURCEW(IDD_FAVOURITES), main_window(), favourites_proc, 0) ==
+           kReconverted;
 }
 
 } // namespace varuno

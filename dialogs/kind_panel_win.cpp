@@ -35,6 +35,8 @@ void set_balloon_region(HWND panel) {
     SetWindowRgn(panel, region, TRUE);  // the window owns the region from now on
 }
 
+// The kind list takes the placeholder's place, also in the Tab order (right
+// after its label, so that Alt+K reaches it), and the keyboard focus.
 void fill_kind_list(HWND panel) {
     const RECT place = child_rect(panel, IDC_KIND_PLACE);
     HWND list = CreateWindowExW(0, WC_COMBOBOXEXW, L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWNLIST,
@@ -52,6 +54,8 @@ void fill_kind_list(HWND panel) {
         SendMessageW(list, CBEM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
     }
     SendMessageW(list, CB_SETCURSEL, current_kind >= 0 ? current_kind : 0, 0);
+    SetWindowPos(list, GetDlgItem(panel, IDC_KIND_PLACE), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SetFocus(list);
 }
 
 INT_PTR CALLBACK kind_panel_proc(HWND panel, UINT message, WPARAM wparam, LPARAM) {
@@ -59,7 +63,7 @@ INT_PTR CALLBACK kind_panel_proc(HWND panel, UINT message, WPARAM wparam, LPARAM
     case WM_INITDIALOG:
         balloon_open(panel);
         fill_kind_list(panel);
-        return TRUE;
+        return FALSE;  // the focus is on the kind list
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORSTATIC:
         SetTextColor(reinterpret_cast<HDC>(wparam), RGB(0, 0, 0));

@@ -136,33 +136,45 @@ void NvbtnCls::OnLButtonDown(int x, int y) {
     if (drag_top < y && y < drag_bottom && drag_left < x && x < drag_right) nvbtn_host::start_drag(hw);
 }
 
+void NvbtnCls::press_push(int i) {
+    show_push(i, push_normal[i]);
+    nvbtn_host::report(hw, push_normal[i], 0);
+}
+
+void NvbtnCls::press_toggle(int i) {
+    toggle_state[i] = toggle_state[i] == 1 ? 0 : 1;
+    show_toggle(i, false);
+    nvbtn_host::report(hw, toggle_on[i], toggle_state[i]);
+}
+
+void NvbtnCls::press_radio(int g, int k) {
+    radio_selected[g] = k;
+    for (int l = 0; l < radio_options[g]; ++l) show_radio_option(g, l, false);
+    nvbtn_host::report(hw, radio_selected_id[g] + 4 * k, k);
+}
+
 void NvbtnCls::OnLButtonUp(int x, int y) {
     if (!hw) return;
     nvbtn_host::client_to_screen(hw, x, y);
-    for (int i = 0; i < push_count; ++i) {
-        if (on_control(push_normal[i], x, y)) {
-            show_push(i, push_normal[i]);
-            nvbtn_host::report(hw, push_normal[i], 0);
-            return;
-        }
-    }
-    for (int i = 0; i < toggle_count; ++i) {
-        if (on_control(toggle_on[i], x, y)) {
-            toggle_state[i] = toggle_state[i] == 1 ? 0 : 1;
-            show_toggle(i, false);
-            nvbtn_host::report(hw, toggle_on[i], toggle_state[i]);
-            return;
-        }
-    }
-    for (int g = 0; g < radio_count; ++g) {
-        for (int k = 0; k < radio_options[g]; ++k) {
-            if (!on_control(radio_selected_id[g] + 4 * k, x, y)) continue;
-            radio_selected[g] = k;
-            for (int l = 0; l < radio_options[g]; ++l) show_radio_option(g, l, false);
-            nvbtn_host::report(hw, radio_selected_id[g] + 4 * k, k);
-            return;
-        }
-    }
+    for (int i = 0; i < push_count; ++i)
+        if (on_control(push_normal[i], x, y)) return press_push(i);
+    for (int i = 0; i < toggle_count; ++i)
+        if (on_control(toggle_on[i], x, y)) return press_toggle(i);
+    for (int g = 0; g < radio_count; ++g)
+        for (int k = 0; k < radio_options[g]; ++k)
+            if (on_control(radio_selected_id[g] + 4 * k, x, y)) return press_radio(g, k);
+}
+
+bool NvbtnCls::Press(int id) {
+    if (!hw) return false;
+    for (int i = 0; i < push_count; ++i)
+        if (push_normal[i] == id) return press_push(i), true;
+    for (int i = 0; i < toggle_count; ++i)
+        if (toggle_on[i] == id) return press_toggle(i), true;
+    for (int g = 0; g < radio_count; ++g)
+        for (int k = 0; k < radio_options[g]; ++k)
+            if (radio_selected_id[g] + 4 * k == id) return press_radio(g, k), true;
+    return false;
 }
 
 void NvbtnCls::OnMouseMove(int keys, int x, int y) {

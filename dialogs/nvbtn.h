@@ -30,6 +30,10 @@ public:
     void OnLButtonDown(int x, int y);
     void OnLButtonUp(int x, int y);
     void OnMouseMove(int keys, int x, int y);
+    // What a click on the button that reports `id` does, for its keyboard
+    // shortcut: a push button reports, a toggle flips, a radio option is
+    // selected; the pictures follow. False when no button reports `id`.
+    bool Press(int id);
 
     std::int32_t push_count = 0, push_capacity;
     std::vector<std::int32_t> push_normal, push_pressed, push_hover, push_fourth, push_width, push_height;
@@ -49,6 +53,9 @@ private:
     void show_push(int i, int visible_id);
     void show_toggle(int i, bool hover);
     void show_radio_option(int g, int k, bool hover);
+    void press_push(int i);
+    void press_toggle(int i);
+    void press_radio(int g, int k);
 };
 
 } // namespace varuno

@@ -32,6 +32,8 @@ std::array<SortDirection, kSearchColumnCount> g_directions{};
 std::vector<std::string> g_history;
 // During a sort: the new position of each row, indexed by the row's item data.
 std::vector<int> g_sort_rank;
+// Whether a hit was applied to the courts during this run of the dialog.
+bool g_applied = false;
 
 struct Column {
     const char* head;
@@ -222,7 +224,7 @@ void select_in_main_window(const search_hit& hit) {
     select_kind(hit.kind, window_lists());
     const int position = display_position(kind_tables[static_cast<std::size_t>(hit.kind)], hit.row);
     for (int j = 0; j < 4; ++j) {
-        SendDlgItemMessageW(main_window(), IDC_LIST_A_BEFORE + j, CB_SETCURSEL, static_cast<WPARAM>(position), 0);
+        select_unit(j, position);
         status_list_changed(j);
     }
 }
@@ -233,6 +235,7 @@ void show_detail(HWND dialog) {
     const search_hit hit = g_hits[static_cast<std::size_t>(p)];
     if (ask(dialog, wide(hit_detail_text(hit)), "Varuno：結果詳細", MB_YESNO) != IDYES) return;
     select_in_main_window(hit);
+    g_applied = true;
     if (ask(dialog, wide_utf8("単位種の選択と、単位の選択が完了しました。\n\n検索フォームを閉じます。"), "Varuno：自動選択",
             MB_YESNO) == IDYES)
         close(dialog);
@@ -290,8 +293,10 @@ INT_PTR CALLBACK search_proc(HWND dialog, UINT message, WPARAM wparam, LPARAM lp
 
 } // namespace
 
-void open_search_dialog() {
+bool open_search_dialog() {
+    g_applied = false;
     DialogBoxParamW(app_instance(), MAKEINTRESOURCEW(IDD_SEARCH), main_window(), search_proc, 0);
+    return g_applied;
 }
 
 } // namespace varuno

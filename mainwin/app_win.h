@@ -19,6 +19,14 @@ HCURSOR hand_cursor();
 // for select_kind.
 UnitListView& window_lists();
 
+// The unit chosen in unit list `list` (0 A before, 1 A after, 2 B before,
+// 3 B after): a display position, or -1. While a list is open this is the
+// unit from before it opened, not the list's highlight.
+int chosen_position(int list);
+// Selects `position` in unit list `list` as the program's own choice (a
+// favourite or a search hit applied); nothing converts.
+void select_unit(int list, int position);
+
 // Stops the decorative line's timer and starts it again if the settings
 // want it moving.
 void restart_decorative_timer();

@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "convert/engine.h"
+#include "mainwin/courts.h"
+#include "mainwin/unit_box.h"
 #include "dialogs/dialogs_win.h"
 #include "dialogs/kind_panel_win.h"
 #include "dialogs/nvbtn.h"
@@ -20,6 +22,7 @@
 #include "platform/ini.h"
 #include "platform/wide_text.h"
 #include "resources/resource.h"
+#include "unitdb/accessors.h"
 #include "unitdb/lists.h"
 #include "unitdb/registry.h"
 
@@ -48,9 +51,14 @@ WNDPROC g_edit_procs[5] = {};
 WNDPROC g_button_procs[2] = {};
 bool g_unit_chosen = false;
 bool g_pressed[2] = {};
-ConversionState g_conversion;
+Courts g_courts;
+UnitBox g_boxes[4];
+bool g_syncing = false;  // the program itself is changing a unit box's text or selection
 NvbtnCls g_buttons(7, 2, 2);
 RECT g_widened_from{};  // a widened list's own rectangle, to go back to
+HACCEL g_shortcuts = nullptr;
+HHOOK g_shortcut_hook = nullptr;
+HWND g_button_tips = nullptr;
 
 std::string cp(const char* utf8) { return cp932::from_utf8(utf8); }
 
@@ -64,39 +72,30 @@ std::string window_text(HWND control) {
 
 Court court_of_list(int j) { return j < 2 ? kCourtA : kCourtB; }
 
-// The courts as the conversion sees them.
-class WindowCourts : public CourtView {
+// What the courts change on the window.
+class WindowDisplay : public CourtDisplay {
 public:
-    int selected_position(Court court, bool after) override {
-        return static_cast<int>(SendMessageW(g_lists[court * 2 + (after ? 1 : 0)], CB_GETCURSEL, 0, 0));
-    }
-    std::string list_text(Court court, bool after, int position) override {
-        HWND list = g_lists[court * 2 + (after ? 1 : 0)];
-        const auto length = SendMessageW(list, CB_GETLBTEXTLEN, static_cast<WPARAM>(position), 0);
-        if (length == CB_ERR) return {};
-        std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-        SendMessageW(list, CB_GETLBTEXT, static_cast<WPARAM>(position), reinterpret_cast<LPARAM>(text.data()));
-        text.resize(static_cast<std::size_t>(length));
-        return narrow(text);
-    }
-    std::string input_text(Court court) override { return window_text(g_edits[court * 2]); }
-    void set_output_text(Court court, std::string_view text) override {
+    void show_output(Court court, std::string_view text) override {
         SetWindowTextW(g_edits[court * 2 + 1], wide(text).c_str());
     }
-    void set_zoom_text(std::string_view text) override {
-        SetDlgItemTextW(g_main, IDC_ZOOM, wide(text).c_str());
-    }
-    void show_message(std::string_view text, std::string_view caption) override {
-        message_box(text, caption, MB_OK);
-    }
+    void show_zoom(std::string_view text) override { SetDlgItemTextW(g_main, IDC_ZOOM, wide(text).c_str()); }
+    void show_message(std::string_view text) override { message_box(text, kConversionErrorCaption, MB_OK); }
     void focus_input(Court court) override { SetFocus(g_edits[court * 2]); }
-    void status_set_court(int which) override { varuno::status_set_court(which); }
+    void mark_court(Court court) override { status_set_court(court == kCourtA ? 1 : 2); }
 };
+
+// A conversion of `court` as the window stands: its input field and the
+// units chosen in its two lists.
+ConversionRequest court_request(Court court, const std::string& input) {
+    return {current_table, current_kind == kTemperatureKind, input, g_boxes[court * 2].chosen(),
+            g_boxes[court * 2 + 1].chosen(), conversion_settings_from_file()};
+}
 
 // The unit lists as select_kind fills them.
 class WindowLists : public UnitListView {
 public:
     void clear_list(UnitList list) override {
+        g_boxes[list].set(-1);
         SendMessageW(g_lists[list], CB_RESETCONTENT, 0, 0);
         SetWindowTextW(g_edits[list], L"");
     }
@@ -104,7 +103,10 @@ public:
         // Inserting at the end keeps the display order despite the sort style.
         SendMessageW(g_lists[list], CB_INSERTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(wide(label).c_str()));
     }
-    void set_result_line(std::string_view text) override { SetDlgItemTextW(g_main, IDC_ZOOM, wide(text).c_str()); }
+    void set_result_line(std::string_view text) override {
+        SetDlgItemTextW(g_main, IDC_ZOOM, wide(text).c_str());
+        g_courts.cleared();
+    }
     void clear_unit_chosen() override { g_unit_chosen = false; }
     void status_show_kind(std::string_view name) override {
         status_refresh_units(kCourtA);
@@ -112,10 +114,13 @@ public:
     }
 };
 
-WindowCourts g_courts;
+WindowDisplay g_display;
 WindowLists g_window_lists;
 
-void convert(Court court) { convert_and_report(court, g_courts, g_conversion, conversion_settings_from_file()); }
+void convert(Court court) {
+    const std::string input = window_text(g_edits[court * 2]);
+    g_courts.convert(court, court_request(court, input), g_display);
+}
 
 void focus_settings_button() { SetFocus(GetDlgItem(g_main, IDC_SETTINGS_BUTTON)); }
 
@@ -230,10 +235,7 @@ void formula_error_box() {
            "上記項目で解決しない場合は、ソフトウェアの不具合の可能性があります。下の『いいえ』を押すと、ヘルプファイルを表示しますので、"
            "そちらをご参照の上、作者宛てのメールをお願いいたします。"),
         cp("Varuno：数式エラー"), MB_YESNO);
-    if (answer == IDNO) {
-        open_help(g_main, kHelpFormulaErrors);
-        ShowWindow(g_main, SW_MINIMIZE);
-    }
+    if (answer == IDNO && open_help(g_main, kHelpFormulaErrors)) ShowWindow(g_main, SW_MINIMIZE);
 }
 
 // While a unit list's drop-down is open it may be widened to 240 pixels over
@@ -257,8 +259,9 @@ void widen_list(int j) {
     if (!widen_lists_setting()) return;
     const Widening& w = kWidening[j];
     g_widened_from = client_rect_of(w.list);
-    SetWindowPos(GetDlgItem(g_main, w.list), HWND_TOP, g_widened_from.left + w.shift, g_widened_from.top, 240, 300,
-                 SWP_NOACTIVATE);
+    // Its place in the z-order is its place in the Tab order: it stays.
+    SetWindowPos(GetDlgItem(g_main, w.list), nullptr, g_widened_from.left + w.shift, g_widened_from.top, 240, 300,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
     ShowWindow(GetDlgItem(g_main, w.hide1), SW_HIDE);
     ShowWindow(GetDlgItem(g_main, w.hide2), SW_HIDE);
 }
@@ -280,7 +283,7 @@ LRESULT CALLBACK edit_subclass(HWND edit, UINT message, WPARAM wparam, LPARAM lp
     if (message == WM_LBUTTONUP) {
         if (id != IDC_ZOOM)
             status_refresh_units(court);
-        else if (g_conversion.formula_error)
+        else if (g_courts.formula_error())
             formula_error_box();
     }
     return CallWindowProcW(g_edit_procs[slot], edit, message, wparam, lparam);
@@ -304,6 +307,109 @@ void unsubclass(int id, WNDPROC old) {
     if (old) SetWindowLongPtrW(GetDlgItem(g_main, id), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(old));
 }
 
+void on_button(int id, int state);
+
+// The text a unit list's box shows.
+std::string box_text(int j) { return window_text(g_lists[j]); }
+
+// Shows `position` as the list's selection while keeping `text` in its box
+// and the caret where it was: selecting an item rewrites the box's text.
+void select_keeping_text(int j, int position, const std::string& text) {
+    HWND edit = GetWindow(g_lists[j], GW_CHILD);
+    DWORD start = 0, end = 0;
+    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    g_syncing = true;
+    SendMessageW(g_lists[j], CB_SETCURSEL, static_cast<WPARAM>(position), 0);
+    if (box_text(j) != text) SetWindowTextW(g_lists[j], wide(text).c_str());
+    SendMessageW(edit, EM_SETSEL, start, end);
+    g_syncing = false;
+}
+
+// The unit chosen in list j changed (the user's choice, never the list's
+// own highlight): the status bar takes it and the court converts again, or,
+// when it does not convert, shows no result of other units.
+void unit_changed(int j) {
+    if (current_kind < 0) {
+        // A guidance line chosen while no kind is: the kind panel opens.
+        if (g_boxes[j].chosen() >= 0) on_button(IDC_BTN_KIND, 0);
+        return;
+    }
+    g_unit_chosen = true;
+    status_list_changed(j);
+    const Court court = court_of_list(j);
+    g_courts.units_changed(court, court_request(court, window_text(g_edits[court * 2])), g_display);
+}
+
+// Typing into a unit list's box chooses the unit whose label it is.
+void box_typed(int j) {
+    const std::string text = box_text(j);
+    const int match = current_table ? find_label(*current_table, text) : -1;
+    if (g_boxes[j].is_open()) {
+        // Only the highlight follows, so that Enter picks the typed unit.
+        if (match >= 0) select_keeping_text(j, match, text);
+        return;
+    }
+    if (!g_boxes[j].typed(match)) return;
+    select_keeping_text(j, match, text);
+    unit_changed(j);
+}
+
+// Keys in a unit list's box while its list is open: Enter picks the
+// highlighted unit; the arrow and page keys move through the list, after
+// which closing it by keyboard picks too. Alt+Down and Alt+Up open and close
+// the list here, as F4 does, so that the Alt key never leaves the window in
+// menu mode.
+LRESULT CALLBACK box_edit_subclass(HWND edit, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR j, DWORD_PTR) {
+    HWND combo = g_lists[j];
+    const bool open = SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0) != 0;
+    if (message == WM_KEYDOWN && open) {
+        switch (wparam) {
+        case VK_RETURN: g_boxes[j].picked(); break;
+        case VK_UP: case VK_DOWN: case VK_PRIOR: case VK_NEXT: g_boxes[j].navigated(); break;
+        case VK_F4: g_boxes[j].closing_by_key(); break;
+        default: break;
+        }
+    }
+    if (message == WM_SYSKEYDOWN && (wparam == VK_DOWN || wparam == VK_UP)) {
+        if (open) g_boxes[j].closing_by_key();
+        SendMessageW(combo, CB_SHOWDROPDOWN, !open, 0);
+        return 0;
+    }
+    return DefSubclassProc(edit, message, wparam, lparam);
+}
+
+// A click that ends on an item of a unit list's open list picks it; a click
+// anywhere else (its arrow, outside) closes the list without a choice.
+LRESULT CALLBACK dropdown_subclass(HWND list, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR j, DWORD_PTR) {
+    if (message == WM_LBUTTONUP) {
+        RECT client{};
+        GetClientRect(list, &client);
+        const POINT at{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))};
+        if (PtInRect(&client, at)) g_boxes[j].picked();
+    }
+    return DefSubclassProc(list, message, wparam, lparam);
+}
+
+void subclass_unit_boxes() {
+    for (UINT_PTR j = 0; j < 4; ++j) {
+        COMBOBOXINFO info{};
+        info.cbSize = sizeof info;
+        if (!GetComboBoxInfo(g_lists[j], &info)) continue;
+        SetWindowSubclass(info.hwndItem, box_edit_subclass, j, 0);
+        SetWindowSubclass(info.hwndList, dropdown_subclass, j, 0);
+    }
+}
+
+void unsubclass_unit_boxes() {
+    for (UINT_PTR j = 0; j < 4; ++j) {
+        COMBOBOXINFO info{};
+        info.cbSize = sizeof info;
+        if (!GetComboBoxInfo(g_lists[j], &info)) continue;
+        RemoveWindowSubclass(info.hwndItem, box_edit_subclass, j);
+        RemoveWindowSubclass(info.hwndList, dropdown_subclass, j);
+    }
+}
+
 void add_function_buttons() {
     g_buttons.hw = g_main;
     g_buttons.SetDragArea(0, 50, 0, -1, 1);
@@ -316,6 +422,60 @@ void add_function_buttons() {
     g_buttons.InitialPush(IDC_BTN_FAVOURITES, 5029, 5030, 0);
     g_buttons.InitialRadio(IDC_LIVE_A_ON, 5033, 5034, 5035, 2, 0);
     g_buttons.InitialRadio(IDC_LIVE_B_ON, 5041, 5042, 5043, 2, 1);
+}
+
+// The main window runs as a modal dialog, whose message loop knows no
+// accelerators: the keyboard shortcuts are translated in a message filter of
+// that loop, for the main window and its controls only.
+LRESULT CALLBACK shortcut_filter(int code, WPARAM wparam, LPARAM lparam) {
+    auto* message = reinterpret_cast<MSG*>(lparam);
+    if (code == MSGF_DIALOGBOX && message && g_shortcuts &&
+        (message->hwnd == g_main || IsChild(g_main, message->hwnd)) &&
+        TranslateAcceleratorW(g_main, g_shortcuts, message))
+        return TRUE;
+    return CallNextHookEx(g_shortcut_hook, code, wparam, lparam);
+}
+
+// Each picture button's name, and its tooltip with the keyboard shortcut.
+// The name is the window text of every picture of the button, so that a
+// screen reader announces whichever of them is on show.
+struct ButtonName {
+    int first, count;  // the button's pictures
+    const char* name;
+    const char* tip;
+};
+constexpr ButtonName kButtonNames[] = {
+    {IDC_BTN_CLOSE, 3, "閉じる", "閉じる (Alt+F4)"},
+    {IDC_BTN_MINIMISE, 3, "最小化", "最小化 (Ctrl+M)"},
+    {IDC_BTN_TOPMOST, 4, "常に手前に表示", "常に手前に表示 (Ctrl+T)"},
+    {IDC_BTN_HELP, 3, "ヘルプ", "ヘルプ (F1)"},
+    {IDC_BTN_ABOUT, 3, "バージョン情報", "バージョン情報 (Ctrl+I)"},
+    {IDC_BTN_KIND, 3, "単位種の選択", "単位種の選択 (Ctrl+K)"},
+    {IDC_BTN_FAVOURITES, 3, "お気に入り換算", "お気に入り換算 (Ctrl+D)"},
+    {IDC_LIVE_A_ON, 4, "Aコート：自動換算", "Aコート：自動換算 (Ctrl+L)"},
+    {IDC_LIVE_A_OFF, 4, "Aコート：手動換算", "Aコート：手動換算 (Ctrl+L)"},
+    {IDC_LIVE_B_ON, 4, "Bコート：自動換算", "Bコート：自動換算 (Ctrl+L)"},
+    {IDC_LIVE_B_OFF, 4, "Bコート：手動換算", "Bコート：手動換算 (Ctrl+L)"},
+};
+
+void name_buttons() {
+    g_button_tips = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, g_main, nullptr, g_instance, nullptr);
+    for (const ButtonName& button : kButtonNames) {
+        const std::wstring name = wide_utf8(button.name);
+        // The static's own WM_SETTEXT would take the text for a picture name.
+        for (int id = button.first; id < button.first + button.count; ++id)
+            DefWindowProcW(GetDlgItem(g_main, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
+        std::wstring tip = wide_utf8(button.tip);
+        TOOLINFOW tool{};
+        tool.cbSize = TTTOOLINFOW_V2_SIZE;
+        tool.uFlags = TTF_SUBCLASS;
+        tool.hwnd = g_main;
+        tool.uId = static_cast<UINT_PTR>(button.first);
+        tool.rect = client_rect_of(button.first);
+        tool.lpszText = tip.data();
+        SendMessageW(g_button_tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
 }
 
 // Image k is the picture of kind k. Kinds share pictures, so each picture is
@@ -354,15 +514,21 @@ void start_up(HWND window) {
     build_kind_images();
     load_unit_tables();
     add_function_buttons();
+    g_shortcuts = LoadAcceleratorsW(g_instance, MAKEINTRESOURCEW(IDA_MAIN));
+    g_shortcut_hook = SetWindowsHookExW(WH_MSGFILTER, shortcut_filter, nullptr, GetCurrentThreadId());
     if (decorative_line_setting()) SetTimer(window, kDecorTimer, 3000, nullptr);
     for (int i = 0; i < 4; ++i) subclass(kEditIds[i], edit_subclass, g_edit_procs[i]);
     subclass(IDC_ZOOM, edit_subclass, g_edit_procs[4]);
     subclass(IDC_CONVERT_A, button_subclass, g_button_procs[0]);
     subclass(IDC_CONVERT_B, button_subclass, g_button_procs[1]);
+    subclass_unit_boxes();
     if (ini_read_int("INI", "SetExist", kSettingsFile) == 0) write_default_settings();
     restore_position();
     if (!std::filesystem::exists(path_beside_program(kSettingsFile))) write_default_settings();
     status_create(window);
+    // Tooltip windows keep Wine from making the window topmost: the buttons'
+    // tips come after the window has its place, like the status bar's.
+    name_buttons();
     static const char* const kGuidance[5] = {"―まずは単位種を選択して下さい。", "―単位種とは、単位の種類のことです。",
                                              "―例えば、面積や圧力がこれにあたります。", "―ここをクリックすると、",
                                              "　　自動的に単位種選択ボックスを表示します。"};
@@ -378,59 +544,103 @@ void shut_down() {
     unsubclass(IDC_ZOOM, g_edit_procs[4]);
     unsubclass(IDC_CONVERT_A, g_button_procs[0]);
     unsubclass(IDC_CONVERT_B, g_button_procs[1]);
+    unsubclass_unit_boxes();
+    if (g_shortcut_hook) UnhookWindowsHookEx(g_shortcut_hook);
+    g_shortcut_hook = nullptr;
     PostQuitMessage(0);
 }
 
+void focus_input_a() { SetFocus(g_edits[0]); }
+
+// The kind panel, and the unit search when the panel asks for it. A search
+// hit applied to the courts leaves the focus in court A's input field, ready
+// for a value; otherwise the panel has left it on court A's before list.
 void open_kind_panel_and_search() {
-    if (open_kind_panel()) open_search_dialog();
+    if (open_kind_panel() && open_search_dialog()) focus_input_a();
 }
 
 // Function-button reports: wParam the reported id, lParam the new state.
+// After the window commands the focus goes to the settings button.
 void on_button(int id, int state) {
     switch (id) {
-    case IDC_BTN_CLOSE: confirm_exit(); break;
+    case IDC_BTN_CLOSE: confirm_exit(); return;
     case IDC_BTN_MINIMISE: ShowWindow(g_main, SW_MINIMIZE); break;
     case IDC_BTN_TOPMOST: set_topmost(state == 1); break;
-    case IDC_BTN_HELP: show_popup_menu(IDC_BTN_HELP, IDM_HELP_MENU); break;
+    case IDC_BTN_HELP: show_popup_menu(IDC_BTN_HELP, IDM_HELP_MENU); return;  // the chosen command moves the focus
     case IDC_BTN_ABOUT: open_about_box(); break;
-    case IDC_BTN_KIND: open_kind_panel_and_search(); break;
-    case IDC_BTN_FAVOURITES: open_favourites_panel(); break;
+    case IDC_BTN_KIND: open_kind_panel_and_search(); return;
+    case IDC_BTN_FAVOURITES:
+        if (open_favourites_panel()) focus_input_a();  // a pair re-converted: ready for a value
+        return;
     case IDC_LIVE_A_ON:
     case IDC_LIVE_A_OFF:
-        g_conversion.live[kCourtA] = id == IDC_LIVE_A_ON;
+        g_courts.set_live(kCourtA, id == IDC_LIVE_A_ON);
         InvalidateRect(GetDlgItem(g_main, IDC_CONVERT_A), nullptr, TRUE);
-        break;
+        return;
     case IDC_LIVE_B_ON:
     case IDC_LIVE_B_OFF:
-        g_conversion.live[kCourtB] = id == IDC_LIVE_B_ON;
+        g_courts.set_live(kCourtB, id == IDC_LIVE_B_ON);
         InvalidateRect(GetDlgItem(g_main, IDC_CONVERT_B), nullptr, TRUE);
-        break;
-    default: break;
+        return;
+    default: return;
     }
+    focus_settings_button();
+}
+
+// The court whose control has the keyboard focus; court A when neither has.
+Court court_of_focus() {
+    HWND focus = GetFocus();
+    for (int id : {IDC_INPUT_B, IDC_OUTPUT_B, IDC_LIST_B_BEFORE, IDC_LIST_B_AFTER, IDC_CONVERT_B}) {
+        HWND control = GetDlgItem(g_main, id);
+        if (focus == control || IsChild(control, focus)) return kCourtB;
+    }
+    return kCourtA;
+}
+
+// Ctrl+L: the live switch of the court with the focus flips, as a click on
+// its other option would.
+void flip_live_switch() {
+    const Court court = court_of_focus();
+    const bool live = g_courts.live(court);
+    g_buttons.Press(court == kCourtA ? (live ? IDC_LIVE_A_OFF : IDC_LIVE_A_ON) : (live ? IDC_LIVE_B_OFF : IDC_LIVE_B_ON));
 }
 
 void on_list_command(int j, int code) {
+    if (g_syncing) return;
+    UnitBox& box = g_boxes[j];
     switch (code) {
     case CBN_SELCHANGE:
-        if (current_kind < 0) {
-            on_button(IDC_BTN_KIND, 0);
-            return;
-        }
-        g_unit_chosen = true;
-        status_list_changed(j);
-        if (g_conversion.live[court_of_list(j)]) convert(court_of_list(j));
+        if (box.moved(static_cast<int>(SendMessageW(g_lists[j], CB_GETCURSEL, 0, 0)))) unit_changed(j);
+        break;
+    case CBN_EDITCHANGE:
+        box_typed(j);
         break;
     case CBN_DROPDOWN:
+        box.opened(box_text(j));
         status_refresh_units(court_of_list(j));
         widen_list(j);
         break;
-    case CBN_CLOSEUP:
+    case CBN_CLOSEUP: {
         restore_list(j);
+        const UnitBox::Closed closed = box.closed(static_cast<int>(SendMessageW(g_lists[j], CB_GETCURSEL, 0, 0)));
+        if (closed.restore) select_keeping_text(j, box.chosen(), box.text_before());
+        if (closed.changed) unit_changed(j);
+        break;
+    }
+    case CBN_KILLFOCUS:
+        // A unit typed in another case shows as its own label once left.
+        if (box.chosen() >= 0 && current_table) {
+            const std::string label = unit_label(*current_table, box.chosen());
+            if (box_text(j) != label) select_keeping_text(j, box.chosen(), label);
+        }
         break;
     default: break;
     }
 }
 
+// Menu commands and keyboard shortcuts. After the window commands the focus
+// goes to the settings button; the shortcuts of picture buttons press them,
+// so that they act exactly as a click does.
 bool on_menu(int command) {
     switch (command) {
     case IDM_PLACE_CENTRE: place_window(Placement::kCentre); break;
@@ -439,13 +649,20 @@ bool on_menu(int command) {
     case IDM_PLACE_TOP_RIGHT: place_window(Placement::kTopRight); break;
     case IDM_PLACE_BOTTOM_RIGHT: place_window(Placement::kBottomRight); break;
     case IDM_HELP:
-        open_help(g_main, kHelpIndex);
-        ShowWindow(g_main, SW_MINIMIZE);
+        // The window gives way to the help only when the help could open.
+        if (open_help(g_main, kHelpIndex)) ShowWindow(g_main, SW_MINIMIZE);
         break;
     case IDM_GUIDE: start_guide(g_main); break;
     case IDM_SETTINGS: open_settings_dialog(); break;
-    case IDM_SEARCH: open_search_dialog(); break;
     case IDM_ABOUT: open_about_box(); break;
+    case IDM_SEARCH:
+        if (open_search_dialog()) focus_input_a();
+        return true;
+    case IDM_KIND_PANEL: g_buttons.Press(IDC_BTN_KIND); return true;
+    case IDM_FAVOURITES: g_buttons.Press(IDC_BTN_FAVOURITES); return true;
+    case IDM_TOPMOST: g_buttons.Press(IDC_BTN_TOPMOST); return true;
+    case IDM_MINIMISE: g_buttons.Press(IDC_BTN_MINIMISE); return true;
+    case IDM_LIVE: flip_live_switch(); return true;
     case IDM_CLOSE_MENU: return true;  // only closes the menu
     default: return false;
     }
@@ -455,9 +672,9 @@ bool on_menu(int command) {
 
 void on_command(int id, int code) {
     if (id >= IDC_LIST_A_BEFORE && id <= IDC_LIST_B_AFTER) return on_list_command(id - IDC_LIST_A_BEFORE, code);
-    if (code == EN_CHANGE && id == IDC_INPUT_A && g_conversion.live[kCourtA]) return convert(kCourtA);
-    if (code == EN_CHANGE && id == IDC_INPUT_B && g_conversion.live[kCourtB]) return convert(kCourtB);
-    if (code != BN_CLICKED) return;  // menu commands arrive as 0, the same code
+    if (code == EN_CHANGE && id == IDC_INPUT_A && g_courts.live(kCourtA)) return convert(kCourtA);
+    if (code == EN_CHANGE && id == IDC_INPUT_B && g_courts.live(kCourtB)) return convert(kCourtB);
+    if (code != BN_CLICKED && code != 1) return;  // menu commands arrive as 0 (BN_CLICKED), shortcuts as 1
     switch (id) {
     case IDC_COPY: copy_zoom_view(); break;
     case IDC_SETTINGS_BUTTON: show_popup_menu(IDC_SETTINGS_BUTTON, IDM_SETTINGS_MENU); break;
@@ -482,6 +699,15 @@ HWND main_window() { return g_main; }
 HIMAGELIST kind_images() { return g_kind_images; }
 HCURSOR hand_cursor() { return g_hand; }
 UnitListView& window_lists() { return g_window_lists; }
+
+int chosen_position(int list) { return g_boxes[list].chosen(); }
+
+void select_unit(int list, int position) {
+    g_boxes[list].set(position);
+    g_syncing = true;
+    SendMessageW(g_lists[list], CB_SETCURSEL, static_cast<WPARAM>(position), 0);
+    g_syncing = false;
+}
 
 int message_box(std::string_view text, std::string_view caption, UINT type) {
     return MessageBoxW(g_main, wide(text).c_str(), wide(caption).c_str(), type);
@@ -522,7 +748,7 @@ INT_PTR CALLBACK main_dialog_proc(HWND window, UINT message, WPARAM wparam, LPAR
     case WM_DRAWITEM: {
         const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lparam);
         const int slot = item->CtlID == IDC_CONVERT_A ? 0 : 1;
-        draw_convert_button(*item, {g_conversion.live[slot], g_pressed[slot]});
+        draw_convert_button(*item, {g_courts.live(slot == 0 ? kCourtA : kCourtB), g_pressed[slot]});
         return TRUE;
     }
     case WM_CTLCOLORDLG:

@@ -33,7 +33,7 @@ void set_tip(int part, const char* utf8) {
 // The unit at the selection of list `list` of the main window, if any.
 std::optional<UnitTexts> selected_unit(int list) {
     if (!current_table) return std::nullopt;
-    const auto p = static_cast<int>(SendDlgItemMessageW(main_window(), IDC_LIST_A_BEFORE + list, CB_GETCURSEL, 0, 0));
+    const int p = chosen_position(list);
     if (p < 0 || p >= current_table->count) return std::nullopt;
     return UnitTexts{unit_name(*current_table, p), unit_remark(*current_table, p)};
 }

@@ -83,6 +83,17 @@ char32_t next_utf8(std::string_view s, std::size_t& i) {
 
 } // namespace
 
+bool equal_ignoring_ascii_case(std::string_view a, std::string_view b) {
+    auto fold = [](unsigned c) { return c >= 'A' && c <= 'Z' ? c + 32 : c; };
+    std::size_t i = 0, j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (fold(char_code(a, i)) != fold(char_code(b, j))) return false;
+        i += char_length(a, i);
+        j += char_length(b, j);
+    }
+    return i == a.size() && j == b.size();
+}
+
 char16_t decode_char(unsigned code) {
     if (code <= 0xFF) return decode_single(code);
     unsigned lead = code >> 8, trail = code & 0xFF;

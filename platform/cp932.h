@@ -49,6 +49,11 @@ std::size_t char_count(std::string_view text);
 // Compares two texts character by character by their codes: -1, 0 or 1.
 int compare(std::string_view a, std::string_view b);
 
+// Whether two texts are equal when ASCII letters are compared without case.
+// Double-byte characters compare whole, so a trail byte that looks like a
+// letter is never folded.
+bool equal_ignoring_ascii_case(std::string_view a, std::string_view b);
+
 // UTF-16 value of one character code (U+FFFD where undefined).
 char16_t decode_char(unsigned code);
 

@@ -77,6 +77,16 @@
 #define IDM_GUIDE 40010
 #define IDM_CLOSE_MENU 40005
 
+// Keyboard shortcuts of the main window (accelerator table IDA_MAIN): the
+// commands of the picture buttons, which a keyboard cannot reach otherwise,
+// beside the menu commands above.
+#define IDA_MAIN 139
+#define IDM_KIND_PANEL 40101
+#define IDM_FAVOURITES 40102
+#define IDM_TOPMOST 40103
+#define IDM_MINIMISE 40104
+#define IDM_LIVE 40105
+
 // The function-button report (WM_APP + 200)
 #define WM_NVBTN 32968
 

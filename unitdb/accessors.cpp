@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "platform/cp932.h"
 #include "platform/ini.h"
 
 namespace varuno {
@@ -45,6 +46,22 @@ std::string unit_sort_key(const udb& table, int r) { return bracketed(table, r, 
 int unit_group(const udb& table, int r) { return leading_int(table.rows[r][table.rate_columns + 4]); }
 
 const char* unit_rate(const udb& table, int r, int g) { return table.rows[r][g + 3]; }
+
+int find_label(const udb& table, std::string_view text) {
+    int exact = -1, folded = -1, exact_count = 0, folded_count = 0;
+    for (int p = 0; p < table.count; ++p) {
+        const std::string label = unit_label(table, p);
+        if (label == text) {
+            exact = p;
+            ++exact_count;
+        } else if (cp932::equal_ignoring_ascii_case(label, text)) {
+            folded = p;
+            ++folded_count;
+        }
+    }
+    if (exact_count > 0) return exact_count == 1 ? exact : -1;
+    return folded_count == 1 ? folded : -1;
+}
 
 int display_position(const udb& table, int r) {
     for (int p = 0; p < table.count; ++p)

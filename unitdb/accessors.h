@@ -2,6 +2,7 @@
 // index (storage order). Texts are CP932.
 #pragma once
 #include <string>
+#include <string_view>
 
 #include "unitdb/udb.h"
 
@@ -26,6 +27,11 @@ const char* unit_rate(const udb& table, int r, int g);
 
 // The first display position that shows row r, or -1.
 int display_position(const udb& table, int r);
+
+// The display position whose label is `text`, as typed into a unit list's
+// box: the one label equal to it, else the one equal to it when ASCII letters
+// are compared without case. -1 when no label or several match.
+int find_label(const udb& table, std::string_view text);
 
 // Whether a cell is the empty mark ";".
 bool is_empty_mark(const char* text);

@@ -9,23 +9,6 @@
 namespace varuno {
 namespace {
 
-bool equal_ignoring_ascii_case(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    std::size_t i = 0;
-    while (i < a.size()) {
-        const std::size_t len = cp932::char_length(a, i);
-        if (len != cp932::char_length(b, i)) return false;
-        if (len == 2) {
-            if (a.compare(i, 2, b.substr(i, 2)) != 0) return false;
-        } else {
-            auto fold = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c + 32 : c; };
-            if (fold(static_cast<unsigned char>(a[i])) != fold(static_cast<unsigned char>(b[i]))) return false;
-        }
-        i += len;
-    }
-    return true;
-}
-
 // Whether `needle` occurs in `hay` starting on a character boundary.
 bool contains_on_boundary(std::string_view hay, std::string_view needle) {
     for (std::size_t i = 0; i + needle.size() <= hay.size(); i += cp932::char_length(hay, i))
@@ -53,7 +36,7 @@ std::vector<search_hit> find_units(std::string_view text, const std::vector<int>
             for (int field = 0; field < 5; ++field) {
                 if (!options.fields[static_cast<std::size_t>(field)]) continue;
                 const std::string_view cell = search_field_text(kind, row, field);
-                const bool full = options.case_sensitive ? cell == text : equal_ignoring_ascii_case(cell, text);
+                const bool full = options.case_sensitive ? cell == text : cp932::equal_ignoring_ascii_case(cell, text);
                 if (full)
                     hits.push_back({kind, row, field, 2});
                 else if (!options.whole_field && contains_on_boundary(cell, text))

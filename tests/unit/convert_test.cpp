@@ -1,19 +1,15 @@
-// Conversions of one court against a fake window: rate selection, the
-// temperature compositions, validation with live conversion on and off, the
-// error mark, the zoom view, and the conversions of the mended rates.
+// Conversions of one court: rate selection, the temperature compositions,
+// validation, the error mark, the zoom view, and the conversions of the
+// mended rates.
 #include <cmath>
-#include <filesystem>
 #include <string>
-#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "convert/engine.h"
 #include "formula/formula.h"
-#include "platform/ini.h"
 #include "test_units.h"
 #include "unitdb/accessors.h"
-#include "unitdb/lists.h"
 #include "unitdb/registry.h"
 
 namespace varuno {
@@ -23,55 +19,27 @@ using test::cp;
 using test::row_labelled;
 using test::row_named;
 
-// The court side of the window: positions, texts, and what was shown.
-struct FakeCourt : CourtView {
-    int positions[2][2] = {{-1, -1}, {-1, -1}};
-    std::string input[2];
-    std::string output[2] = {"untouched", "untouched"};
-    std::string zoom = "untouched";
-    std::vector<std::string> messages;
-    int focused = -1, status_court = 0;
-
-    int selected_position(Court c, bool after) override { return positions[c][after]; }
-    std::string list_text(Court, bool, int p) override { return unit_label(*current_table, p); }
-    std::string input_text(Court c) override { return input[c]; }
-    void set_output_text(Court c, std::string_view t) override { output[c] = t; }
-    void set_zoom_text(std::string_view t) override { zoom = t; }
-    void show_message(std::string_view text, std::string_view caption) override {
-        EXPECT_EQ(caption, cp("Varuno：換算エラー"));
-        messages.emplace_back(text);
-    }
-    void focus_input(Court c) override { focused = c; }
-    void status_set_court(int which) override { status_court = which; }
-};
-
 class Convert : public ::testing::Test {
 protected:
-    void SetUp() override {
-        test::load_tables_once();
-        std::error_code ec;
-        std::filesystem::remove(path_beside_program("varuno_set.ini"), ec);  // storage order
-    }
-    void TearDown() override {
-        current_kind = -1;
-        current_table = nullptr;
-    }
+    void SetUp() override { test::load_tables_once(); }
 
-    // Selects `kind`, units by row index in court A, and converts `input`.
-    bool run(int kind, int from_row, int to_row, const std::string& input, Court court = kCourtA) {
-        NoUnitLists lists;
-        select_kind(kind, lists);
-        view.positions[court][0] = display_position(*current_table, from_row);
-        view.positions[court][1] = display_position(*current_table, to_row);
-        view.input[court] = input;
-        const bool ok = convert_court(court, view, state, settings);
-        if (ok) value = FormulaCalculateText(view.output[court].c_str());
-        return ok;
+    // Converts `input` in `kind` from row to row (the tables keep their
+    // storage order here).
+    const Conversion& run(int kind, int from_row, int to_row, const std::string& input) {
+        const udb& table = kind_tables[static_cast<std::size_t>(kind)];
+        const ConversionRequest request{&table, kind == kTemperatureKind, input, display_position(table, from_row),
+                                        display_position(table, to_row), settings};
+        last = varuno::convert(request);
+        if (last.result == ConversionResult::kConverted) value = FormulaCalculateText(last.output.c_str());
+        return last;
+    }
+    bool converted(int kind, int from_row, int to_row, const std::string& input) {
+        return run(kind, from_row, to_row, input).result == ConversionResult::kConverted;
     }
     double convert(int kind, int from_row, int to_row, const std::string& input) {
         EXPECT_GE(from_row, 0);
         EXPECT_GE(to_row, 0);
-        EXPECT_TRUE(run(kind, from_row, to_row, input));
+        EXPECT_TRUE(converted(kind, from_row, to_row, input));
         return value;
     }
     std::pair<std::string, std::string> rates(int kind, int from_row, int to_row) {
@@ -79,9 +47,8 @@ protected:
         return {r.from, r.to};
     }
 
-    FakeCourt view;
-    ConversionState state;
     ConversionSettings settings;
+    Conversion last;
     double value = 0;
 };
 
@@ -105,27 +72,27 @@ TEST_F(Convert, RatesOfOneGroupOrGenericRates) {
 }
 
 TEST_F(Convert, TwelveMillimetresInMetres) {
-    ASSERT_TRUE(run(0, row_labelled(0, "mm"), row_labelled(0, "m"), "12"));
-    EXPECT_EQ(view.output[kCourtA], "1.2e-002");
-    EXPECT_EQ(view.zoom, cp("12 mm = 1.2×10^-2 m"));
+    ASSERT_TRUE(converted(0, row_labelled(0, "mm"), row_labelled(0, "m"), "12"));
+    EXPECT_EQ(last.output, "1.2e-002");
+    EXPECT_EQ(last.zoom, cp("12 mm = 1.2×10^-2 m"));
     settings.exponent_style = 0;
-    ASSERT_TRUE(run(0, row_labelled(0, "mm"), row_labelled(0, "m"), "12"));
-    EXPECT_EQ(view.zoom, "12 mm = 1.2e-002 m");
+    ASSERT_TRUE(converted(0, row_labelled(0, "mm"), row_labelled(0, "m"), "12"));
+    EXPECT_EQ(last.zoom, "12 mm = 1.2e-002 m");
     settings.zoom_content = 20201;
-    ASSERT_TRUE(run(0, row_labelled(0, "in"), row_labelled(0, "ft"), "12"));
-    EXPECT_EQ(view.output[kCourtA], "1.");
-    EXPECT_EQ(view.zoom, "1 ft");
+    ASSERT_TRUE(converted(0, row_labelled(0, "in"), row_labelled(0, "ft"), "12"));
+    EXPECT_EQ(last.output, "1.");
+    EXPECT_EQ(last.zoom, "1 ft");
 }
 
 TEST_F(Convert, ExpressionsAndTheLetterA) {
     const int mm = row_labelled(0, "mm");
-    ASSERT_TRUE(run(0, mm, mm, "1+2"));
-    EXPECT_EQ(view.output[kCourtA], "3.");
-    ASSERT_TRUE(run(0, mm, mm, "a"));
-    EXPECT_EQ(view.output[kCourtA], "0.");
-    EXPECT_EQ(view.zoom, "0 mm = 0 mm");
-    ASSERT_TRUE(run(0, mm, mm, "(1+2)/4"));
-    EXPECT_EQ(view.output[kCourtA], "0.75");
+    ASSERT_TRUE(converted(0, mm, mm, "1+2"));
+    EXPECT_EQ(last.output, "3.");
+    ASSERT_TRUE(converted(0, mm, mm, "a"));
+    EXPECT_EQ(last.output, "0.");
+    EXPECT_EQ(last.zoom, "0 mm = 0 mm");
+    ASSERT_TRUE(converted(0, mm, mm, "(1+2)/4"));
+    EXPECT_EQ(last.output, "0.75");
 }
 
 TEST_F(Convert, TemperatureCompositions) {
@@ -135,93 +102,54 @@ TEST_F(Convert, TemperatureCompositions) {
     EXPECT_EQ(compose_temperature(0, 4, "x"), "(x)*(9/5)");
     EXPECT_EQ(compose_temperature(5, 0, "x"), "err");
     EXPECT_EQ(compose_temperature(0, -1, "x"), "err");
-    ASSERT_TRUE(run(8, 1, 2, "0"));
-    EXPECT_EQ(view.output[kCourtA], "32.");
-    ASSERT_TRUE(run(8, 2, 1, "100"));
-    EXPECT_EQ(view.output[kCourtA], "37.7777777777778");
-    ASSERT_TRUE(run(8, 0, 4, "0"));
-    EXPECT_EQ(view.output[kCourtA], "0.");
-    ASSERT_TRUE(run(8, 3, 0, "10+5"));
-    EXPECT_EQ(view.output[kCourtA], "291.9");
+    ASSERT_TRUE(converted(8, 1, 2, "0"));
+    EXPECT_EQ(last.output, "32.");
+    ASSERT_TRUE(converted(8, 2, 1, "100"));
+    EXPECT_EQ(last.output, "37.7777777777778");
+    ASSERT_TRUE(converted(8, 0, 4, "0"));
+    EXPECT_EQ(last.output, "0.");
+    ASSERT_TRUE(converted(8, 3, 0, "10+5"));
+    EXPECT_EQ(last.output, "291.9");
     // Every pair converts through kelvin and back to its own value.
     for (int from = 0; from < 5; ++from)
         for (int to = 0; to < 5; ++to) {
-            ASSERT_TRUE(run(8, from, to, "25"));
-            ASSERT_TRUE(run(8, to, from, view.output[kCourtA]));
+            ASSERT_TRUE(converted(8, from, to, "25"));
+            ASSERT_TRUE(converted(8, to, from, last.output));
             EXPECT_NEAR(value, 25, 1e-9) << from << "->" << to;
         }
 }
 
-TEST_F(Convert, ValidationIsSilentUnderLiveConversion) {
-    const int mm = row_labelled(0, "mm");
-    NoUnitLists lists;
-    select_kind(0, lists);
-    view.input[kCourtA] = "12";
-    EXPECT_FALSE(convert_court(kCourtA, view, state, settings));  // court A is live
-    view.positions[kCourtA][0] = mm;
-    EXPECT_FALSE(convert_court(kCourtA, view, state, settings));
-    view.positions[kCourtA][1] = mm;
-    view.input[kCourtA] = "";
-    EXPECT_FALSE(convert_court(kCourtA, view, state, settings));
-    EXPECT_TRUE(view.messages.empty());
-    EXPECT_EQ(view.output[kCourtA], "untouched");
-
-    // Court B is not live: each failure is a message naming the court.
-    view.input[kCourtB] = "12";
-    EXPECT_FALSE(convert_court(kCourtB, view, state, settings));
-    view.positions[kCourtB][0] = mm;
-    EXPECT_FALSE(convert_court(kCourtB, view, state, settings));
-    view.positions[kCourtB][1] = mm;
-    view.input[kCourtB] = "";
-    EXPECT_FALSE(convert_court(kCourtB, view, state, settings));
-    ASSERT_EQ(view.messages.size(), 3u);
-    EXPECT_EQ(view.messages[0], cp("Bコートの換算『前』単位記号が選択されていません。"));
-    EXPECT_EQ(view.messages[1], cp("Bコートの換算『後』単位記号が選択されていません。"));
-    EXPECT_EQ(view.messages[2], cp("Bコートの換算前数値入力欄に数式が入力されていません。"));
-    EXPECT_EQ(view.output[kCourtB], "untouched");
-    EXPECT_EQ(view.zoom, "untouched");
-}
-
-TEST_F(Convert, NoKindChosenReadsNoTable) {
-    view.positions[kCourtB][0] = view.positions[kCourtB][1] = 0;  // a guidance line stays selected
-    view.input[kCourtB] = "1";
-    EXPECT_FALSE(convert_court(kCourtB, view, state, settings));
-    ASSERT_EQ(view.messages.size(), 1u);
-    EXPECT_EQ(view.messages[0], cp("Bコートの換算『前』単位記号が選択されていません。"));
+TEST_F(Convert, ValidationNamesWhatIsMissing) {
+    const udb& length = kind_tables[0];
+    const int mm = display_position(length, row_labelled(0, "mm"));
+    auto result = [&](const udb* table, int from, int to, std::string_view input) {
+        return varuno::convert({table, false, input, from, to, settings}).result;
+    };
+    EXPECT_EQ(result(&length, -1, mm, "12"), ConversionResult::kNoBeforeUnit);
+    EXPECT_EQ(result(&length, mm, -1, "12"), ConversionResult::kNoAfterUnit);
+    EXPECT_EQ(result(&length, mm, length.count, "12"), ConversionResult::kNoAfterUnit);
+    EXPECT_EQ(result(&length, mm, mm, ""), ConversionResult::kNoInput);
+    // No kind chosen: a guidance line may stay selected, but no table is read.
+    EXPECT_EQ(result(nullptr, 0, 0, "1"), ConversionResult::kNoBeforeUnit);
+    EXPECT_EQ(validation_message(kCourtA, ConversionResult::kNoBeforeUnit), cp("Aコートの換算『前』単位記号が選択されていません。"));
+    EXPECT_EQ(validation_message(kCourtB, ConversionResult::kNoAfterUnit), cp("Bコートの換算『後』単位記号が選択されていません。"));
+    EXPECT_EQ(validation_message(kCourtB, ConversionResult::kNoInput), cp("Bコートの換算前数値入力欄に数式が入力されていません。"));
+    EXPECT_EQ(validation_message(kCourtA, ConversionResult::kConverted), "");
+    EXPECT_EQ(kConversionErrorCaption, cp("Varuno：換算エラー"));
 }
 
 TEST_F(Convert, ErrorMarkForRejectedExpressions) {
     const int mm = row_labelled(0, "mm"), km = row_labelled(0, "km");
     for (const char* input : {"12*", "1 2", "\x82\x50", "2)+(3", "(2", "2)", "1e308*1000"}) {
         SCOPED_TRACE(input);
-        state.formula_error = false;
-        EXPECT_FALSE(run(0, km, mm, input));
-        EXPECT_EQ(view.output[kCourtA], cp("ERR!ヘルプ参照"));
-        EXPECT_EQ(view.zoom, cp("ERR!ここをクリックしてください。"));
-        EXPECT_TRUE(state.formula_error);
-        EXPECT_EQ(view.focused, kCourtA);
-        EXPECT_TRUE(view.messages.empty());
+        EXPECT_EQ(run(0, km, mm, input).result, ConversionResult::kErrorMark);
+        EXPECT_EQ(last.output, cp("ERR!ヘルプ参照"));
+        EXPECT_EQ(last.zoom, cp("ERR!ここをクリックしてください。"));
     }
     // 1e308 km into mm overflows to infinity: the mark, not a number.
-    EXPECT_FALSE(run(0, km, mm, "1e308"));
-    EXPECT_TRUE(state.formula_error);
-    // The next successful conversion clears the flag.
-    EXPECT_TRUE(run(0, km, mm, "1"));
-    EXPECT_FALSE(state.formula_error);
-    EXPECT_EQ(view.output[kCourtA], "1000000.");
-}
-
-TEST_F(Convert, ReportMarksTheCourtThatConverted) {
-    NoUnitLists lists;
-    select_kind(0, lists);
-    view.positions[kCourtB][0] = view.positions[kCourtB][1] = 3;
-    view.input[kCourtB] = "5";
-    convert_and_report(kCourtB, view, state, settings);
-    EXPECT_EQ(view.status_court, 2);
-    view.input[kCourtB] = "5*";
-    view.status_court = 0;
-    convert_and_report(kCourtB, view, state, settings);
-    EXPECT_EQ(view.status_court, 0);
+    EXPECT_EQ(run(0, km, mm, "1e308").result, ConversionResult::kErrorMark);
+    EXPECT_TRUE(converted(0, km, mm, "1"));
+    EXPECT_EQ(last.output, "1000000.");
 }
 
 TEST_F(Convert, MechanicalAndThermalTables) {

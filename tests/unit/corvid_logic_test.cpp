@@ -316,6 +316,43 @@ TEST(Label, CaptionGoesLeftNearTheRightEdge) {
     EXPECT_TRUE(label_geometry(target, 39, 14, 1298).caption_left);
 }
 
+// On a screen too short for the Part's place (1280 x 800, a tall step
+// text) the balloon moves up into the work area, its tail still at the
+// character; where there is room it stays where it was.
+TEST(Balloon, StaysInsideTheWorkArea) {
+    const Rect character{640, 325, 902, 702}, work{0, 0, 1280, 800};
+    EXPECT_EQ(balloon_in_work_area(character, 175, 300, false, 18, work).y, 405);  // room: unchanged
+    const Point tall = balloon_in_work_area(character, 175, 450, false, 18, work);
+    EXPECT_EQ(tall.x, 902);
+    EXPECT_EQ(tall.y, 350);  // bottom at 800
+    EXPECT_GE(tall.y + 18, character.top);
+    // Taller still: the tip would rise above the character; the work area wins.
+    const Point taller = balloon_in_work_area(character, 175, 700, false, 18, work);
+    EXPECT_EQ(taller.y, 100);
+    // A character near the right edge pushes the balloon back onto the screen.
+    const Rect right{1100, 325, 1262, 702};
+    EXPECT_EQ(balloon_in_work_area(right, 175, 300, false, 18, work).x, 1280 - 175);
+    EXPECT_EQ(fit_into({-5, 900}, 100, 50, work).x, 0);
+    EXPECT_EQ(fit_into({-5, 900}, 100, 50, work).y, 750);
+}
+
+TEST(Label, CaptionGoesAboveTheRingAtTheBottomOfTheWorkArea) {
+    const Rect target{100, 760, 180, 790}, work{0, 0, 1280, 800};
+    const LabelGeometry g = label_geometry(target, 60, 14, 1288);
+    ASSERT_GT(g.origin.y + g.caption.bottom, 800);
+    const LabelGeometry fitted = label_in_work_area(g, work);
+    EXPECT_LE(fitted.origin.y + fitted.caption.bottom, 800);
+    EXPECT_EQ(fitted.caption.top, 0);
+    EXPECT_EQ(fitted.caption.bottom - fitted.caption.top, g.caption.bottom - g.caption.top);
+    // The ring stays around the target.
+    EXPECT_EQ(fitted.origin.y + fitted.outer.top, 750);
+    EXPECT_EQ(fitted.origin.y + fitted.outer.bottom, 800);
+    EXPECT_EQ(fitted.origin.y + fitted.inner.top, 754);
+    // With room below, nothing moves.
+    const LabelGeometry roomy = label_geometry({100, 200, 180, 230}, 60, 14, 1288);
+    EXPECT_EQ(label_in_work_area(roomy, work).caption.top, roomy.caption.top);
+}
+
 TEST(Label, FixedTargetOfStep3) {
     const Rect r = fixed_target(264, 160);
     EXPECT_EQ(r.left, 333);

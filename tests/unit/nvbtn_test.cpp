@@ -145,6 +145,22 @@ TEST_F(Buttons, RadioOptionsReportTheirIdsAndIndexes) {
     EXPECT_EQ(shown(5032, 8), (std::vector<int>{5035, 5036}));  // hover-unselected on option 0
 }
 
+// The keyboard shortcuts press buttons by their reported ids, with the same
+// reports and pictures as a click.
+TEST_F(Buttons, PressByIdActsAsAClick) {
+    EXPECT_TRUE(buttons.Press(5000));
+    EXPECT_TRUE(buttons.Press(5012));
+    EXPECT_TRUE(buttons.Press(5036));
+    EXPECT_EQ(window.reports, (std::vector<std::pair<int, int>>{{5000, 0}, {5012, 0}, {5036, 1}}));
+    EXPECT_EQ(shown(5012, 4), std::vector<int>{5013});          // off
+    EXPECT_EQ(shown(5032, 8), (std::vector<int>{5033, 5036}));  // option 1 selected
+    EXPECT_TRUE(buttons.Press(5032));
+    EXPECT_EQ(shown(5032, 8), (std::vector<int>{5032, 5037}));
+    EXPECT_FALSE(buttons.Press(5001));  // a picture, not a button's report
+    EXPECT_FALSE(buttons.Press(4000));
+    EXPECT_EQ(window.reports.size(), 4u);
+}
+
 TEST_F(Buttons, DragStripFollowsTheRightEdge) {
     buttons.OnLButtonDown(20, 10);
     EXPECT_EQ(window.drags, 1);

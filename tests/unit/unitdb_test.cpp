@@ -96,6 +96,31 @@ TEST(Labels, SymbolCountryAndAuxiliary) {
     EXPECT_EQ(unit_sort_key(kind_tables[1], 36), cp("勺"));
 }
 
+// A label typed into a unit list's box: exactly, or the one label that
+// differs only in the case of ASCII letters; never a guess between several.
+TEST(Labels, TypedLabelsFindTheirUnit) {
+    test::load_tables_once();
+    const udb& len = kind_tables[0];
+    EXPECT_EQ(find_label(len, "mm"), row_labelled(0, "mm"));
+    EXPECT_EQ(find_label(len, "m"), row_labelled(0, "m"));  // not the first label starting with m
+    EXPECT_EQ(find_label(len, cp("NMI[英]")), row_labelled(0, "nmi[英]"));
+    EXPECT_EQ(find_label(len, "nmi"), 47);
+    EXPECT_EQ(find_label(len, "m "), -1);
+    EXPECT_EQ(find_label(len, ""), -1);
+    EXPECT_EQ(find_label(len, "zz"), -1);
+    // 質量 lists 「mom[真珠・珊瑚用]」 twice: typing it cannot tell which.
+    EXPECT_EQ(find_label(kind_tables[3], cp("mom[真珠・珊瑚用]")), -1);
+    // 寸法 has both mm (millimetre) and Mm (megametre): each typed exactly is
+    // its own unit, and a text that folds to both ("MM") is neither.
+    const int mega = row_labelled(0, "Mm");
+    ASSERT_GE(mega, 0);
+    EXPECT_EQ(find_label(len, "Mm"), mega);
+    EXPECT_EQ(find_label(len, "mM"), -1);
+    EXPECT_EQ(find_label(kind_tables[50], "b"), row_labelled(50, "B"));  // 「bit」 is no match for 「b」
+    // A trail byte that looks like a letter is never folded: 「ｍ」 is no m.
+    EXPECT_EQ(find_label(len, cp("ｍ")), -1);
+}
+
 TEST(Accessors, GroupsRatesAndPositions) {
     test::load_tables_once();
     const udb& len = kind_tables[0];
