@@ -35,8 +35,9 @@ void set_balloon_region(HWND panel) {
     SetWindowRgn(panel, region, TRUE);  // the window owns the region from now on
 }
 
-// The kind list takes the placeholder's place, also in the Tab order (right
-// after its label, so that Alt+K reaches it), and the keyboard focus.
+// The kind list takes the placeholder's place and the keyboard focus. It is
+// the last stop of the Tab order, so Tab goes on to OK. (Moving it up the
+// z-order, where the placeholder is, keeps Wine from passing it the mouse.)
 void fill_kind_list(HWND panel) {
     const RECT place = child_rect(panel, IDC_KIND_PLACE);
     HWND list = CreateWindowExW(0, WC_COMBOBOXEXW, L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWNLIST,
@@ -54,8 +55,7 @@ void fill_kind_list(HWND panel) {
         SendMessageW(list, CBEM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
     }
     SendMessageW(list, CB_SETCURSEL, current_kind >= 0 ? current_kind : 0, 0);
-    SetWindowPos(list, GetDlgItem(panel, IDC_KIND_PLACE), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    SetFocus(list);
+    SendMessageW(panel, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(list), TRUE);
 }
 
 INT_PTR CALLBACK kind_panel_proc(HWND panel, UINT message, WPARAM wparam, LPARAM) {

@@ -253,7 +253,14 @@ void open(HWND dialog) {
 void on_command(HWND dialog, int id, int code) {
     if (code != BN_CLICKED) return;
     switch (id) {
-    case IDC_SEARCH_RUN: run_search(dialog); break;
+    case IDC_SEARCH_RUN:
+        // Enter on the result list explains the selected hit, as a double
+        // click does; anywhere else it searches (検索 is the default button).
+        if (GetFocus() == results(dialog) && SendMessageW(results(dialog), LVM_GETSELECTEDCOUNT, 0, 0) > 0)
+            show_detail(dialog);
+        else
+            run_search(dialog);
+        break;
     case IDC_SEARCH_CLOSE: close(dialog); break;
     case IDC_SEARCH_RESET:
         forget_search_state();

@@ -59,12 +59,14 @@ bool to_foreground(HWND window) {
 }
 
 // A pointer move to a screen point through the input path, in the absolute
-// coordinates SendInput takes (0 ... 65535 across the primary screen).
+// coordinates SendInput takes (0 ... 65535 across the primary screen),
+// rounded up: the system maps them back rounding down.
 INPUT move_event(POINT screen) {
+    const LONGLONG w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
     INPUT in{};
     in.type = INPUT_MOUSE;
-    in.mi.dx = static_cast<LONG>((screen.x * 65536LL + GetSystemMetrics(SM_CXSCREEN) / 2) / GetSystemMetrics(SM_CXSCREEN));
-    in.mi.dy = static_cast<LONG>((screen.y * 65536LL + GetSystemMetrics(SM_CYSCREEN) / 2) / GetSystemMetrics(SM_CYSCREEN));
+    in.mi.dx = static_cast<LONG>((screen.x * 65536LL + w - 1) / w);
+    in.mi.dy = static_cast<LONG>((screen.y * 65536LL + h - 1) / h);
     in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     return in;
 }
@@ -89,19 +91,45 @@ void click_at(POINT screen, bool right) {
     send(events);
 }
 
-void click(HWND window) {
+void double_click_at(POINT screen) {
+    move_to(screen);
+    std::vector<INPUT> events{button_event(false, false), button_event(false, true), button_event(false, false),
+                              button_event(false, true)};
+    send(events);
+}
+
+POINT centre_of(HWND window) {
     RECT r{};
     GetWindowRect(window, &r);
-    click_at({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
+
+void click(HWND window) { click_at(centre_of(window)); }
 
 // The arrow fills the right end of the closed box, inside its border. (The
 // combo box's own layout cannot be asked from another process: under Wine
 // GetComboBoxInfo answers nothing useful across processes.)
-void click_combo_arrow(HWND combo) {
+POINT combo_arrow(HWND combo) {
     RECT r{};
     GetWindowRect(combo, &r);
-    click_at({r.right - 2 - GetSystemMetrics(SM_CXVSCROLL) / 2, (r.top + r.bottom) / 2});
+    return {r.right - 2 - GetSystemMetrics(SM_CXVSCROLL) / 2, (r.top + r.bottom) / 2};
+}
+
+void click_combo_arrow(HWND combo) { click_at(combo_arrow(combo)); }
+
+bool click_until(POINT screen, const std::function<bool()>& done, int tries) {
+    for (int i = 0; i < tries; ++i) {
+        click_at(screen);
+        for (int wait = 0; wait < 50; ++wait) {
+            if (done()) return true;
+            Sleep(20);
+        }
+    }
+    return done();
+}
+
+bool click_until(HWND window, const std::function<bool()>& done, int tries) {
+    return click_until(centre_of(window), done, tries);
 }
 
 void drag(POINT from, POINT to) {
@@ -144,6 +172,20 @@ void type(const std::wstring& text) {
 HWND focus_of(HWND window) { return thread_info(window).hwndFocus; }
 
 HWND active_of(HWND window) { return thread_info(window).hwndActive; }
+
+bool stays_active(HWND window) {
+    int steady = 0;
+    for (int i = 0; i < 100 && steady < 5; ++i) {
+        if (active_of(window) == window && GetForegroundWindow() == window) {
+            ++steady;
+        } else {
+            steady = 0;
+            SetForegroundWindow(window);
+        }
+        Sleep(20);
+    }
+    return steady >= 5;
+}
 
 bool dropped(HWND combo) {
     DWORD_PTR result = 0;

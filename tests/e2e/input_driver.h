@@ -5,6 +5,7 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 namespace varuno::e2e::input {
@@ -16,10 +17,21 @@ bool to_foreground(HWND window);
 void move_to(POINT screen);
 // A left (or right) click at a screen point.
 void click_at(POINT screen, bool right = false);
+// A double click with the left button at a screen point.
+void double_click_at(POINT screen);
 // A left click at the centre of a window (a control, usually).
+POINT centre_of(HWND window);
 void click(HWND window);
 // A left click on the drop-down arrow of a combo box.
+POINT combo_arrow(HWND combo);
 void click_combo_arrow(HWND combo);
+
+// Under Wine a click sent to another program now and then goes nowhere when
+// the window that was under the pointer before has just closed. A click
+// whose effect can be seen is therefore repeated until `done` holds: up to
+// `tries` clicks, each given a second to show its effect. Answers `done`.
+bool click_until(POINT screen, const std::function<bool()>& done, int tries = 3);
+bool click_until(HWND window, const std::function<bool()>& done, int tries = 3);
 // Presses the left button at `from`, moves to `to` in a few steps and
 // releases it there: a drag.
 void drag(POINT from, POINT to);
@@ -35,6 +47,11 @@ void type(const std::wstring& text);
 HWND focus_of(HWND window);
 // The window of the thread of `window` that is active (the dialog on top).
 HWND active_of(HWND window);
+// Under Xvfb without a window manager Wine now and then takes the
+// activation away again from a window that has just become active (its X
+// focus moves on). Waits until `window`, active already, stays active and in
+// the foreground for a moment, giving it the foreground back if it loses it.
+bool stays_active(HWND window);
 // Whether a combo box's list is dropped down.
 bool dropped(HWND combo);
 

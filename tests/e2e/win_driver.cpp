@@ -340,6 +340,17 @@ void list_view_double_click(HANDLE process, HWND list, int row) {
     PostMessageW(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(r.left + 4, (r.top + r.bottom) / 2));
 }
 
+POINT list_view_row_point(HANDLE process, HWND list, int row) {
+    RemoteMemory remote(process, sizeof(RECT));
+    RECT r{LVIR_LABEL, 0, 0, 0};
+    remote.write(&r, sizeof r);
+    SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), remote.param());
+    remote.read(&r, sizeof r);
+    POINT p{r.left + 6, (r.top + r.bottom) / 2};
+    ClientToScreen(list, &p);
+    return p;
+}
+
 void list_view_click_column(HWND list, int column) {
     HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
     int x = 0;

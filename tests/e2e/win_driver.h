@@ -104,6 +104,8 @@ void list_view_select(HANDLE process, HWND list, int row);
 // Selects `row` and double-clicks it: the list view notifies its parent as
 // for the user's double click. Posted, so that a box it opens does not block.
 void list_view_double_click(HANDLE process, HWND list, int row);
+// The screen point a click on row `row` of a list view goes to.
+POINT list_view_row_point(HANDLE process, HWND list, int row);
 // Clicks the head of `column` and waits until the click has been handled.
 void list_view_click_column(HWND list, int column);
 
