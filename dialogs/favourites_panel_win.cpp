@@ -14,6 +14,7 @@
 #include "dialogs/dialogs_win.h"
 #include "dialogs/favourites_file.h"
 #include "dialogs/kind_panel_win.h"
+#include "dialogs/report_columns_win.h"
 #include "mainwin/app_win.h"
 #include "mainwin/status_bar_win.h"
 #include "platform/wide_text.h"
@@ -27,8 +28,7 @@ namespace {
 
 constexpr const char* kErrorCaption = "Varuno：エラー";
 constexpr INT_PTR kReconverted = 2;  // the panel's result when a pair went into the courts
-constexpr int kColumnWidths[4] = {50, 40, 40, 20};
-constexpr const char* kColumnNames[4] = {"単位種", "前（単位記号）", "後（単位記号）", "回数"};
+constexpr ReportColumn kColumns[4] = {{"単位種", 50}, {"前（単位記号）", 40}, {"後（単位記号）", 40}, {"回数", 20}};
 
 // One direction per column, kept for the program's run.
 SortDirection g_directions[4] = {};
@@ -64,19 +64,6 @@ std::string row_text(HWND list, int row, int column) {
     item.cchTextMax = 256;
     SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
     return narrow(buffer);
-}
-
-void insert_columns(HWND list) {
-    for (int k = 0; k < 4; ++k) {
-        std::wstring name = wide_utf8(kColumnNames[k]);
-        LVCOLUMNW column{};
-        column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
-        column.fmt = LVCFMT_LEFT;
-        column.cx = kColumnWidths[k];
-        column.pszText = name.data();
-        column.iSubItem = k;
-        SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(k), reinterpret_cast<LPARAM>(&column));
-    }
 }
 
 // Reads the file and shows entry i in row i, linked to entry i.
@@ -241,7 +228,7 @@ void open_panel(HWND panel) {
     g_list_proc = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(list_subclass)));
     SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
-    insert_columns(list);
+    insert_report_columns(list, kColumns, 4);
     fill_favourites_list(list);
 }
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "dialogs/dialogs_win.h"
+#include "dialogs/report_columns_win.h"
 #include "dialogs/search_state.h"
 #include "mainwin/app_win.h"
 #include "mainwin/status_bar_win.h"
@@ -35,11 +36,7 @@ std::vector<int> g_sort_rank;
 // Whether a hit was applied to the courts during this run of the dialog.
 bool g_applied = false;
 
-struct Column {
-    const char* head;
-    int width;  // pixels
-};
-constexpr Column kColumns[kSearchColumnCount] = {{"単位種", 70},   {"日本語表記", 100}, {"単位記号", 50}, {"国名", 30},
+constexpr ReportColumn kColumns[kSearchColumnCount] = {{"単位種", 70},   {"日本語表記", 100}, {"単位記号", 50}, {"国名", 30},
                                                  {"補助記号", 45}, {"汎用レート", 45}, {"備考", 100}};
 
 // Messages are owned by the dialog, so that it stays disabled while they are up.
@@ -108,16 +105,7 @@ void close(HWND dialog) {
 
 void insert_columns(HWND list) {
     SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
-    for (int c = 0; c < kSearchColumnCount; ++c) {
-        std::wstring head = wide_utf8(kColumns[c].head);
-        LVCOLUMNW column{};
-        column.mask = LVCF_FMT | LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
-        column.fmt = LVCFMT_LEFT;
-        column.cx = kColumns[c].width;
-        column.pszText = head.data();
-        column.iSubItem = c;
-        SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(c), reinterpret_cast<LPARAM>(&column));
-    }
+    insert_report_columns(list, kColumns, kSearchColumnCount);
 }
 
 // One row per hit; a row's item data is its record's position in g_hits.

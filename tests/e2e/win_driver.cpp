@@ -340,6 +340,27 @@ void list_view_double_click(HANDLE process, HWND list, int row) {
     PostMessageW(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(r.left + 4, (r.top + r.bottom) / 2));
 }
 
+std::vector<HeaderItem> list_view_heads(HANDLE process, HWND list) {
+    std::vector<HeaderItem> heads;
+    HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
+    const auto count = static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0));
+    constexpr int kChars = 256;
+    RemoteMemory remote(process, sizeof(HDITEMW) + kChars * sizeof(wchar_t));
+    for (int i = 0; i < count; ++i) {
+        HDITEMW item{};
+        item.mask = HDI_TEXT | HDI_WIDTH;
+        item.pszText = reinterpret_cast<wchar_t*>(remote.at(sizeof(HDITEMW)));
+        item.cchTextMax = kChars;
+        remote.write(&item, sizeof item);
+        SendMessageW(header, HDM_GETITEMW, static_cast<WPARAM>(i), remote.param());
+        remote.read(&item, sizeof item);
+        wchar_t text[kChars] = {};
+        remote.read(text, sizeof text - sizeof(wchar_t), sizeof(HDITEMW));
+        heads.push_back({text, item.cxy});
+    }
+    return heads;
+}
+
 POINT list_view_row_point(HANDLE process, HWND list, int row) {
     RemoteMemory remote(process, sizeof(RECT));
     RECT r{LVIR_LABEL, 0, 0, 0};

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace varuno::e2e {
 
@@ -104,6 +105,12 @@ void list_view_select(HANDLE process, HWND list, int row);
 // Selects `row` and double-clicks it: the list view notifies its parent as
 // for the user's double click. Posted, so that a box it opens does not block.
 void list_view_double_click(HANDLE process, HWND list, int row);
+// The column heads of a list view: their texts and widths in pixels.
+struct HeaderItem {
+    std::wstring text;
+    int width;
+};
+std::vector<HeaderItem> list_view_heads(HANDLE process, HWND list);
 // The screen point a click on row `row` of a list view goes to.
 POINT list_view_row_point(HANDLE process, HWND list, int row);
 // Clicks the head of `column` and waits until the click has been handled.
