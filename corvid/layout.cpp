@@ -84,18 +84,25 @@ LabelGeometry label_geometry(const Rect& T, int text_cx, int text_cy, int M) {
 }
 
 LabelGeometry label_in_work_area(const LabelGeometry& g, const Rect& work) {
+    LabelGeometry fitted = g;
     const int caption_height = g.caption.bottom - g.caption.top;
-    if (g.origin.y + g.caption.bottom <= work.bottom) return g;
-    // The caption goes on top, the ring moves down by as much in the
-    // window, and the window up, so that the ring keeps its place.
-    LabelGeometry moved = g;
-    moved.caption = {g.caption.left, 0, g.caption.right, caption_height};
-    for (Rect* r : {&moved.outer, &moved.inner}) {
-        r->top += caption_height;
-        r->bottom += caption_height;
+    if (g.origin.y + g.caption.bottom > work.bottom) {
+        // The caption goes on top, the ring moves down by as much in the
+        // window, and the window up, so that the ring keeps its place.
+        fitted.caption = {g.caption.left, 0, g.caption.right, caption_height};
+        for (Rect* r : {&fitted.outer, &fitted.inner}) {
+            r->top += caption_height;
+            r->bottom += caption_height;
+        }
+        fitted.origin.y -= caption_height;
     }
-    moved.origin.y -= caption_height;
-    return moved;
+    // Sideways the whole shape shifts into the area: the ring lies 10 pixels
+    // outside its target, so a target at the screen's edge stays inside it.
+    const int left = fitted.origin.x + std::min(fitted.outer.left, fitted.caption.left);
+    const int right = fitted.origin.x + std::max(fitted.outer.right, fitted.caption.right);
+    if (right > work.right) fitted.origin.x -= right - work.right;
+    if (left < work.left) fitted.origin.x += work.left - left;
+    return fitted;
 }
 
 std::vector<Rect> shape_runs(int width, int height, const std::function<bool(int x, int y)>& part) {

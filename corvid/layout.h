@@ -86,7 +86,8 @@ struct LabelGeometry {
 };
 LabelGeometry label_geometry(const Rect& T, int text_cx, int text_cy, int M);
 // The same label kept inside the work area: a caption box that would go
-// below it moves above the ring, which stays around the target.
+// below it moves above the ring, which stays around the target; a shape
+// that runs over a side edge shifts back inside.
 LabelGeometry label_in_work_area(const LabelGeometry& g, const Rect& work);
 constexpr int kLabelCornerEllipse = 5;
 constexpr int kCaptionInset = 5;

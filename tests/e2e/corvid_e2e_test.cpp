@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/e2e/input_driver.h"
 #include "tests/e2e/win_driver.h"
 
 namespace varuno::e2e {
@@ -292,6 +293,50 @@ TEST_F(Guide, CannotStartWithoutVarunoBesideIt) {
     EXPECT_EQ(exp_mark(folder), 1);
 }
 
+// The part of a window that shows: its region's box, or the whole window.
+RECT shown_part(HWND window) {
+    RECT r = rect_of(window);
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    RECT box{};
+    if (GetWindowRgn(window, region) != ERROR && GetRgnBox(region, &box) != NULLREGION)
+        r = {r.left + box.left, r.top + box.top, r.left + box.right, r.top + box.bottom};
+    DeleteObject(region);
+    return r;
+}
+
+bool inside(const RECT& r, const RECT& area) {
+    return r.left >= area.left && r.top >= area.top && r.right <= area.right && r.bottom <= area.bottom;
+}
+
+// A balloon (the bubble as its body shows it) and its labels lie inside the
+// work area of the screen.
+void expect_on_screen(HWND balloon, const std::vector<HWND>& labels, int step) {
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    EXPECT_TRUE(inside(rect_of(GetDlgItem(balloon, 1053)), work)) << "balloon of step " << step;
+    for (HWND label : labels) EXPECT_TRUE(inside(shown_part(label), work)) << "label of step " << step;
+}
+
+// Enter presses the balloon's focused button: OK on the greeting, 次へ on
+// the steps; Esc does nothing.
+TEST_F(Guide, EnterPressesTheFocusedButton) {
+    start_varuno();
+    start_guide();
+    HWND greeting = guide.balloon();
+    ASSERT_TRUE(input::to_foreground(greeting));
+    ASSERT_TRUE(input::stays_active(greeting));
+    input::key(VK_ESCAPE);
+    input::key(VK_RETURN);
+    ASSERT_TRUE(wait_for([&] { return !IsWindow(greeting); }, 5));
+    ASSERT_TRUE(shows_step(guide, 1));
+    HWND step1 = guide.balloon();
+    ASSERT_TRUE(input::to_foreground(step1));
+    ASSERT_TRUE(input::stays_active(step1));
+    input::key(VK_RETURN);
+    ASSERT_TRUE(wait_for([&] { return !IsWindow(step1); }, 5));
+    EXPECT_TRUE(shows_step(guide, 2));
+}
+
 TEST_F(Guide, TheWholeTourForwardsBackwardsAndAgain) {
     start_varuno();
     start_guide();
@@ -315,6 +360,7 @@ TEST_F(Guide, TheWholeTourForwardsBackwardsAndAgain) {
         EXPECT_FALSE(IsWindowVisible(GetDlgItem(b, kOk)));
         EXPECT_TRUE(focus_on(GetDlgItem(b, kNext))) << n;
         EXPECT_EQ(guide.labels().size(), labels_per_step[n]) << n;
+        expect_on_screen(b, guide.labels(), n);
         if (n == 2) {
             // 前へ goes back one step, with the labels of that step only.
             ASSERT_TRUE(guide.press(kPrevious));
@@ -523,6 +569,20 @@ TEST_F(NarrowScreen, Svga800x600PutsVarunoInTheCorner) {
     EXPECT_EQ(c.left, W - 470);
     EXPECT_EQ(c.top, client.bottom - 10);
     screenshot(nullptr, shot_path(L"corvid_800x600.bmp"));
+    // Every balloon of the tour stays on this small screen, the tall ones
+    // moved up beside the character.
+    ASSERT_TRUE(guide.press(kOk));
+    for (int n = 1; n <= 11; ++n) {
+        ASSERT_TRUE(shows_step(guide, n)) << n;
+        HWND b = guide.balloon();
+        expect_on_screen(b, guide.labels(), n);
+        // The tail still points at the character.
+        const RECT tail = rect_of(GetDlgItem(b, 1054));
+        EXPECT_GE((tail.top + tail.bottom) / 2, c.top) << n;
+        EXPECT_LE((tail.top + tail.bottom) / 2, c.bottom) << n;
+        if (n == 11) screenshot(nullptr, shot_path(L"corvid_800x600_step11.bmp"));
+        ASSERT_TRUE(guide.press(kNext)) << n;
+    }
 }
 
 TEST_F(NarrowScreen, TooNarrowAScreenEndsTheGuide) {

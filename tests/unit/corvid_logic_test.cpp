@@ -348,6 +348,11 @@ TEST(Label, CaptionGoesAboveTheRingAtTheBottomOfTheWorkArea) {
     EXPECT_EQ(fitted.origin.y + fitted.outer.top, 750);
     EXPECT_EQ(fitted.origin.y + fitted.outer.bottom, 800);
     EXPECT_EQ(fitted.origin.y + fitted.inner.top, 754);
+    // The status bar of a window in the screen's corner: the ring, 10 pixels
+    // outside it, would start left of the screen; the shape shifts right.
+    const LabelGeometry corner = label_in_work_area(label_geometry({6, 200, 446, 220}, 100, 14, 808), {0, 0, 808, 580});
+    EXPECT_EQ(corner.origin.x + corner.outer.left, 0);
+    EXPECT_LE(corner.origin.x + corner.outer.right, 808);
     // With room below, nothing moves.
     const LabelGeometry roomy = label_geometry({100, 200, 180, 230}, 60, 14, 1288);
     EXPECT_EQ(label_in_work_area(roomy, work).caption.top, roomy.caption.top);
