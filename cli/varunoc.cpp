@@ -99,21 +99,19 @@ int cmd_kinds() {
     return 0;
 }
 
-int cmd_units(const std::vector<std::string>& a) {
+int cmd_units(UnitTables& tables, const std::vector<std::string>& a) {
     if (a.size() != 1) return usage_error(kUnitsHelp);
     const int kind = parse_kind(a[0]);
     if (kind < 0) return usage_error(cp("単位種が見つかりません: ") + a[0]);
-    const udb& t = kind_tables[kind];
-    for (int r = 0; r < t.count; ++r) {
-        const char* const* row = t.rows[r];
-        out(std::to_string(r) + "\t" + unit_label(t, display_position(t, r)) + "\t" + row[0] + "\t" + row[1] + "\t" +
-            row[2] + "\t" + row[3] + "\t" + row[t.rate_columns + 4] + "\t" + row[4] + "\t" + row[t.remark_column] +
-            "\n");
-    }
+    const udb& t = tables.table(kind);
+    for (int r = 0; r < t.count; ++r)
+        out(std::to_string(r) + "\t" + unit_label(t, display_position(t, r)) + "\t" + unit_cell(t, r, 0) + "\t" +
+            unit_symbol(t, r) + "\t" + unit_cell(t, r, 2) + "\t" + unit_cell(t, r, 3) + "\t" + unit_group_text(t, r) +
+            "\t" + unit_rate(t, r, 1) + "\t" + unit_row_remark(t, r) + "\n");
     return 0;
 }
 
-int cmd_convert(std::vector<std::string> a) {
+int cmd_convert(UnitTables& tables, std::vector<std::string> a) {
     ConversionSettings settings;
     std::vector<std::string> pos;
     for (std::size_t i = 0; i < a.size(); ++i) {
@@ -132,7 +130,7 @@ int cmd_convert(std::vector<std::string> a) {
     const int kind = parse_kind(pos[0]);
     if (kind < 0) return usage_error(cp("単位種が見つかりません: ") + pos[0]);
     // The tables keep their storage order here: rows and positions agree.
-    const udb& table = kind_tables[static_cast<std::size_t>(kind)];
+    const udb& table = tables.table(kind);
     ConversionRequest request{&table, kind == kTemperatureKind, pos[3], -1, -1, settings};
     int* ends[2] = {&request.from_position, &request.to_position};
     for (int side = 0; side < 2; ++side) {
@@ -153,7 +151,7 @@ int cmd_convert(std::vector<std::string> a) {
     }
 }
 
-int cmd_search(const std::vector<std::string>& a) {
+int cmd_search(UnitTables& tables, const std::vector<std::string>& a) {
     SearchOptions options;
     std::vector<int> kinds;
     std::string text;
@@ -186,13 +184,13 @@ int cmd_search(const std::vector<std::string>& a) {
     if (!have_text || text.empty()) return usage_error(cp("検索文字列が指定されていません。"));
     if (kinds.empty())
         for (int k = 0; k < kind_count; ++k) kinds.push_back(k);
-    const std::vector<search_hit> hits = find_units(text, kinds, options);
+    const std::vector<search_hit> hits = find_units(tables, text, kinds, options);
     for (const search_hit& h : hits) {
-        const udb& t = kind_tables[h.kind];
-        const char* const* row = t.rows[h.row];
+        const udb& t = tables[h.kind];
         out(kind_names[h.kind] + "\t" + std::to_string(h.row) + "\t" + std::to_string(h.field) + "\t" +
-            std::to_string(h.grade) + "\t" + kind_names[h.kind] + "\t" + row[0] + "\t" + row[1] + "\t" + row[2] +
-            "\t" + row[3] + "\t" + row[4] + "\t" + row[t.remark_column] + "\n");
+            std::to_string(h.grade) + "\t" + kind_names[h.kind] + "\t" + unit_cell(t, h.row, 0) + "\t" +
+            unit_symbol(t, h.row) + "\t" + unit_cell(t, h.row, 2) + "\t" + unit_cell(t, h.row, 3) + "\t" +
+            unit_rate(t, h.row, 1) + "\t" + unit_row_remark(t, h.row) + "\n");
     }
     if (hits.empty()) {
         std::fputs(cp932::to_utf8(cp("見つかりませんでした。")).c_str(), stderr);
@@ -235,11 +233,12 @@ int main(int argc, char** argv) {
     const std::string command = args[0];
     args.erase(args.begin());
     const bool help = !args.empty() && (args[0] == "--help" || args[0] == "-h");
-    load_unit_tables();
+    // Each command builds only the tables it reads.
+    UnitTables tables;
     if (command == "kinds") return help ? (std::fputs(kKindsHelp, stdout), 0) : cmd_kinds();
-    if (command == "units") return help ? (std::fputs(kUnitsHelp, stdout), 0) : cmd_units(args);
-    if (command == "convert") return help ? (std::fputs(kConvertHelp, stdout), 0) : cmd_convert(args);
-    if (command == "search") return help ? (std::fputs(kSearchHelp, stdout), 0) : cmd_search(args);
+    if (command == "units") return help ? (std::fputs(kUnitsHelp, stdout), 0) : cmd_units(tables, args);
+    if (command == "convert") return help ? (std::fputs(kConvertHelp, stdout), 0) : cmd_convert(tables, args);
+    if (command == "search") return help ? (std::fputs(kSearchHelp, stdout), 0) : cmd_search(tables, args);
     std::fputs(kUsage, stderr);
     return 2;
 }

@@ -5,7 +5,6 @@
 #include "convert/format.h"
 #include "formula/formula.h"
 #include "platform/cp932.h"
-#include "platform/ini.h"
 #include "unitdb/accessors.h"
 
 namespace varuno {
@@ -31,13 +30,6 @@ bool valid_position(const udb* table, int position) { return table && position >
 const std::string kErrorOutput = cp("ERR!ヘルプ参照");
 const std::string kErrorZoom = cp("ERR!ここをクリックしてください。");
 const std::string kConversionErrorCaption = cp("Varuno：換算エラー");
-
-ConversionSettings conversion_settings_from_file() {
-    ConversionSettings s;
-    s.zoom_content = ini_read_int("0_0:RDO", "1", "varuno_set.ini");
-    s.exponent_style = ini_read_int("0_1:RDO", "1", "varuno_set.ini") - 20202;
-    return s;
-}
 
 std::string compose_temperature(int from_row, int to_row, std::string_view x) {
     struct Scale {

@@ -12,14 +12,12 @@ namespace varuno {
 
 enum Court : int { kCourtA = 0, kCourtB = 1 };
 
-// The two settings a conversion uses; the window reads them from the
+// The two settings a conversion uses; the window takes them from the
 // settings file at each conversion, the command-line tool from its options.
 struct ConversionSettings {
     int zoom_content = 20200;   // 20200: before = after, 20201: after only
     int exponent_style = 1;     // 0 ... 3
 };
-
-ConversionSettings conversion_settings_from_file();
 
 // Everything one conversion reads.
 struct ConversionRequest {

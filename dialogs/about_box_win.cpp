@@ -10,15 +10,19 @@
 
 #include "dialogs/about_links.h"
 #include "dialogs/dialogs_win.h"
-#include "mainwin/app_win.h"
+#include "platform/handles_win.h"
 #include "platform/wide_text.h"
 #include "resources/resource.h"
+#include "varuno_version.h"
 
 namespace varuno {
 namespace {
 
-HFONT g_link_font = nullptr;
-HFONT g_version_font = nullptr;
+struct AboutBox {
+    MainWindowPort& main;
+    UniqueFont link_font;
+    UniqueFont version_font;
+};
 
 // A copy of a control's font with `change` applied to its description.
 template <typename Change>
@@ -29,44 +33,36 @@ HFONT derived_font(HWND control, Change change) {
     return CreateFontIndirectW(&description);
 }
 
-void set_fonts(HWND box) {
+void set_fonts(HWND box, AboutBox& about) {
     HWND mail = GetDlgItem(box, IDC_ABOUT_MAIL), home = GetDlgItem(box, IDC_ABOUT_HOME);
-    g_link_font = derived_font(mail, [](LOGFONTW& f) { f.lfUnderline = TRUE; });
-    SendMessageW(mail, WM_SETFONT, reinterpret_cast<WPARAM>(g_link_font), FALSE);
-    SendMessageW(home, WM_SETFONT, reinterpret_cast<WPARAM>(g_link_font), FALSE);
+    about.link_font.reset(derived_font(mail, [](LOGFONTW& f) { f.lfUnderline = TRUE; }));
+    SendMessageW(mail, WM_SETFONT, reinterpret_cast<WPARAM>(about.link_font.get()), FALSE);
+    SendMessageW(home, WM_SETFONT, reinterpret_cast<WPARAM>(about.link_font.get()), FALSE);
     HWND version = GetDlgItem(box, IDC_ABOUT_VERSION);
-    HDC dc = GetDC(box);
-    const int pixels_per_inch = GetDeviceCaps(dc, LOGPIXELSY);
-    ReleaseDC(box, dc);
-    g_version_font = derived_font(version, [&](LOGFONTW& f) { f.lfHeight = -MulDiv(11, pixels_per_inch, 72); });
-    SendMessageW(version, WM_SETFONT, reinterpret_cast<WPARAM>(g_version_font), FALSE);
+    const int pixels_per_inch = GetDeviceCaps(WindowDC(box).get(), LOGPIXELSY);
+    about.version_font.reset(derived_font(version, [&](LOGFONTW& f) { f.lfHeight = -MulDiv(11, pixels_per_inch, 72); }));
+    SendMessageW(version, WM_SETFONT, reinterpret_cast<WPARAM>(about.version_font.get()), FALSE);
 }
 
 // The template's link rectangles are narrow; the addresses are configuration
 // values, so a link that needs more room is widened to its text, but never
 // into the OK button beside it.
-void fit_link(HWND box, int id) {
+void fit_link(HWND box, int id, HFONT font) {
     HWND link = GetDlgItem(box, id);
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(link)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(GetWindowTextW(link, text.data(), static_cast<int>(text.size()))));
-    HDC dc = GetDC(link);
-    HGDIOBJ old = SelectObject(dc, g_link_font);
     SIZE extent{};
-    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
-    SelectObject(dc, old);
-    ReleaseDC(link, dc);
+    {
+        WindowDC dc(link);
+        Selected selected(dc.get(), font);
+        GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &extent);
+    }
     RECT r{}, ok{};
     GetWindowRect(link, &r);
     GetWindowRect(GetDlgItem(box, IDOK), &ok);
     const int width = std::min<int>(extent.cx + 2, ok.left - 4 - r.left);
     if (width <= r.right - r.left) return;
     SetWindowPos(link, nullptr, 0, 0, width, r.bottom - r.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void release_fonts() {
-    if (g_link_font) DeleteObject(g_link_font);
-    if (g_version_font) DeleteObject(g_version_font);
-    g_link_font = g_version_font = nullptr;
 }
 
 // Whether the pointer at client position `lparam` lies on link `id`, edges included.
@@ -78,9 +74,7 @@ bool over_link(HWND box, int id, LPARAM lparam) {
     return p.x >= r.left && p.x <= r.right && p.y >= r.top && p.y <= r.bottom;
 }
 
-bool over_any_link(HWND box, LPARAM lparam) {
-    return over_link(box, IDC_ABOUT_MAIL, lparam) || over_link(box, IDC_ABOUT_HOME, lparam);
-}
+bool over_any_link(HWND box, LPARAM lparam) { return over_link(box, IDC_ABOUT_MAIL, lparam) || over_link(box, IDC_ABOUT_HOME, lparam); }
 
 // Opens a link with the system's "open" action; answers the shell's result.
 INT_PTR open_link(HWND box, const std::string& target) {
@@ -97,14 +91,16 @@ void on_button_up(HWND box, LPARAM lparam) {
 }
 
 INT_PTR CALLBACK about_proc(HWND box, UINT message, WPARAM wparam, LPARAM lparam) {
+    AboutBox* about = dialog_state<AboutBox>(box, message, lparam);
+    if (!about) return FALSE;
     switch (message) {
     case WM_INITDIALOG:
-        SetDlgItemTextW(box, IDC_ABOUT_VERSION, wide_utf8("Varuno -ヴァルーノ- Ver 2.0.0").c_str());
+        SetDlgItemTextW(box, IDC_ABOUT_VERSION, wide_utf8("Varuno -ヴァルーノ- Ver " VARUNO_VERSION).c_str());
         SetDlgItemTextW(box, IDC_ABOUT_MAIL, wide(kMakerMail).c_str());
         SetDlgItemTextW(box, IDC_ABOUT_HOME, wide(kMakerHomePage).c_str());
-        set_fonts(box);
-        fit_link(box, IDC_ABOUT_MAIL);
-        fit_link(box, IDC_ABOUT_HOME);
+        set_fonts(box, *about);
+        fit_link(box, IDC_ABOUT_MAIL, about->link_font.get());
+        fit_link(box, IDC_ABOUT_HOME, about->link_font.get());
         return TRUE;
     case WM_CTLCOLORSTATIC: {
         const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lparam));
@@ -122,13 +118,13 @@ INT_PTR CALLBACK about_proc(HWND box, UINT message, WPARAM wparam, LPARAM lparam
         GetCursorPos(&p);
         ScreenToClient(box, &p);
         if (LOWORD(lparam) != HTCLIENT || !over_any_link(box, MAKELPARAM(p.x, p.y))) return FALSE;
-        SetCursor(hand_cursor());
+        SetCursor(about->main.hand_cursor());
         SetWindowLongPtrW(box, DWLP_MSGRESULT, TRUE);
         return TRUE;
     }
     case WM_MOUSEMOVE:
     case WM_LBUTTONDOWN:
-        if (over_any_link(box, lparam)) SetCursor(hand_cursor());
+        if (over_any_link(box, lparam)) SetCursor(about->main.hand_cursor());
         return TRUE;
     case WM_LBUTTONUP:
         on_button_up(box, lparam);
@@ -136,17 +132,15 @@ INT_PTR CALLBACK about_proc(HWND box, UINT message, WPARAM wparam, LPARAM lparam
     case WM_COMMAND:
         if (LOWORD(wparam) == IDOK || LOWORD(wparam) == IDCANCEL) EndDialog(box, LOWORD(wparam));
         return TRUE;
-    case WM_DESTROY:
-        release_fonts();
-        return FALSE;
     }
     return FALSE;
 }
 
 } // namespace
 
-void open_about_box() {
-    DialogBoxParamW(app_instance(), MAKEINTRESOURCEW(IDD_ABOUT), main_window(), about_proc, 0);
+void open_about_box(MainWindowPort& main) {
+    AboutBox about{main, {}, {}};
+    DialogBoxParamW(main.instance(), MAKEINTRESOURCEW(IDD_ABOUT), main.owner(), about_proc, reinterpret_cast<LPARAM>(&about));
 }
 
 } // namespace varuno

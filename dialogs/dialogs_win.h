@@ -1,17 +1,47 @@
-// The modal dialogs that the main window opens from its buttons and menus.
-// Each runs owned by the main window and changes the courts only through
-// select_kind, list selections and the status-bar operations.
+// The modal dialogs that the main window opens from its buttons, menus and
+// shortcuts. Each runs owned by the main window and changes the courts only
+// through the MainWindowPort.
 #pragma once
+#include <array>
+#include <vector>
+
+#include "dialogs/list_sort.h"
+#include "dialogs/main_window_port.h"
+#include "dialogs/search_state.h"
+#include "dialogs/settings_rules.h"
+#include "unitdb/search.h"
 
 namespace varuno {
 
-// Unit search, template 168 (menu 40009, kind panel). Answers whether a hit
-// was applied to the courts while it ran.
-bool open_search_dialog();
-// Favourites balloon, template 166 (★ button 5028). Answers whether a pair
-// was re-converted into the courts.
-bool open_favourites_panel();
-void open_settings_dialog();   // settings, template 121 (menu 32773)
-void open_about_box();         // about box, template 100 (menu 32793, button 5020)
+// What the dialogs keep from one opening to the next, for the program's run.
+struct DialogMemory {
+    // The hits of the last successful search, record p belonging to result
+    // row p, and the sort direction of each result column.
+    std::vector<search_hit> hits;
+    std::array<SortDirection, kSearchColumnCount> hit_directions{};
+    std::array<SortDirection, 4> favourite_directions{};
+    SampleScroller sample;  // the settings dialog's sample keeps its place
+};
+
+// The kind panel (template 165, the Ω button). Answers true when the user
+// asked for the unit search instead of a kind.
+bool open_kind_panel(MainWindowPort& main);
+// The unit search (template 168). Answers whether a hit was applied to the
+// courts while it ran.
+bool open_search_dialog(MainWindowPort& main, DialogMemory& memory);
+// The favourites balloon (template 166, the ★ button). Answers whether a
+// pair was re-converted into the courts.
+bool open_favourites_panel(MainWindowPort& main, DialogMemory& memory);
+// The settings (template 121).
+void open_settings_dialog(MainWindowPort& main, DialogMemory& memory);
+// The about box (template 100).
+void open_about_box(MainWindowPort& main);
+
+// A dialog's state object, kept in its DWLP_USER from WM_INITDIALOG on.
+template <typename State>
+State* dialog_state(HWND dialog, UINT message, LPARAM lparam) {
+    if (message == WM_INITDIALOG) SetWindowLongPtrW(dialog, DWLP_USER, lparam);
+    return reinterpret_cast<State*>(GetWindowLongPtrW(dialog, DWLP_USER));
+}
 
 } // namespace varuno

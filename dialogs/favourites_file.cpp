@@ -4,6 +4,7 @@
 
 #include "platform/cp932.h"
 #include "platform/ini.h"
+#include "unitdb/accessors.h"
 #include "unitdb/registry.h"
 #include "unitdb/udb.h"
 
@@ -11,8 +12,6 @@ namespace varuno {
 namespace {
 
 constexpr const char* kSections[4] = {"uk", "bf", "af", "COU"};
-
-bool row_fits(const udb& table, int row) { return table.rows && row >= 0 && row < table.count; }
 
 } // namespace
 
@@ -77,37 +76,21 @@ std::vector<int> delete_favourites(const std::vector<int>& links, const std::vec
     return kept;
 }
 
-bool favourite_fits(const Favourite& f) {
+bool favourite_fits(const UnitTables& tables, const Favourite& f) {
     if (f.kind < 0 || f.kind >= kind_count) return false;
-    const udb& table = kind_tables[static_cast<std::size_t>(f.kind)];
-    return row_fits(table, f.before_row) && row_fits(table, f.after_row);
+    const udb& table = tables[f.kind];
+    return has_row(table, f.before_row) && has_row(table, f.after_row);
 }
 
-std::array<std::string, 4> favourite_row_texts(const Favourite& f) {
+std::array<std::string, 4> favourite_row_texts(const UnitTables& tables, const Favourite& f) {
     const std::string invalid = cp932::from_utf8("（無効）");
     std::array<std::string, 4> texts{invalid, invalid, invalid, std::to_string(f.uses)};
     if (f.kind < 0 || f.kind >= kind_count) return texts;
-    const auto k = static_cast<std::size_t>(f.kind);
-    texts[0] = kind_names[k];
-    const udb& table = kind_tables[k];
-    if (row_fits(table, f.before_row)) texts[1] = table.rows[f.before_row][1];
-    if (row_fits(table, f.after_row)) texts[2] = table.rows[f.after_row][1];
+    texts[0] = kind_names[static_cast<std::size_t>(f.kind)];
+    const udb& table = tables[f.kind];
+    if (has_row(table, f.before_row)) texts[1] = unit_symbol(table, f.before_row);
+    if (has_row(table, f.after_row)) texts[2] = unit_symbol(table, f.after_row);
     return texts;
-}
-
-int compare_favourite_texts(std::string_view a, std::string_view b) {
-    constexpr std::size_t kCompared = 29;
-    const std::size_t n = std::min({a.size(), b.size(), kCompared});
-    for (std::size_t i = 0; i < n; ++i) {
-        const auto x = static_cast<unsigned char>(a[i]), y = static_cast<unsigned char>(b[i]);
-        if (x != y) return x < y ? -1 : 1;
-    }
-    const std::size_t la = std::min(a.size(), kCompared), lb = std::min(b.size(), kCompared);
-    return la == lb ? 0 : (la < lb ? -1 : 1);
-}
-
-SortDirection flip(SortDirection d) {
-    return d == SortDirection::kAscending ? SortDirection::kDescending : SortDirection::kAscending;
 }
 
 } // namespace varuno

@@ -14,6 +14,8 @@
 #include <string_view>
 #include <vector>
 
+#include "unitdb/registry.h"
+
 namespace varuno {
 
 inline constexpr const char* kFavouritesFile = "varuno_fv.ini";
@@ -60,19 +62,11 @@ std::vector<int> delete_favourites(const std::vector<int>& links, const std::vec
 
 // Whether the entry's kind is a selectable kind and both rows lie in its
 // table. Entries the program adds always fit; a file edited by hand may not.
-bool favourite_fits(const Favourite& f);
+bool favourite_fits(const UnitTables& tables, const Favourite& f);
 
 // The four column texts of a list row (CP932): kind name, before symbol,
 // after symbol, uses. A kind or row that does not fit shows 「（無効）」 in
 // its place, so the entry is visibly broken but can still be deleted.
-std::array<std::string, 4> favourite_row_texts(const Favourite& f);
-
-// Sorting the list: texts compare byte by byte as unsigned values, on at most
-// their first 29 bytes, so "10" sorts before "9". Answers <0, 0 or >0.
-int compare_favourite_texts(std::string_view a, std::string_view b);
-
-enum class SortDirection { kNone, kAscending, kDescending };
-// A column head click: ascending after none or descending, else descending.
-SortDirection flip(SortDirection d);
+std::array<std::string, 4> favourite_row_texts(const UnitTables& tables, const Favourite& f);
 
 } // namespace varuno

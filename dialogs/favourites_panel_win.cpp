@@ -10,18 +10,13 @@
 #include <string>
 #include <vector>
 
-#include "convert/engine.h"
+#include "dialogs/balloon_panel_win.h"
 #include "dialogs/dialogs_win.h"
 #include "dialogs/favourites_file.h"
-#include "dialogs/kind_panel_win.h"
 #include "dialogs/report_columns_win.h"
-#include "mainwin/app_win.h"
-#include "mainwin/status_bar_win.h"
 #include "platform/wide_text.h"
 #include "resources/resource.h"
 #include "unitdb/accessors.h"
-#include "unitdb/lists.h"
-#include "unitdb/registry.h"
 
 namespace varuno {
 namespace {
@@ -30,17 +25,23 @@ constexpr const char* kErrorCaption = "Varuno：エラー";
 constexpr INT_PTR kReconverted = 2;  // the panel's result when a pair went into the courts
 constexpr ReportColumn kColumns[4] = {{"単位種", 50}, {"前（単位記号）", 40}, {"後（単位記号）", 40}, {"回数", 20}};
 
-// One direction per column, kept for the program's run.
-SortDirection g_directions[4] = {};
-WNDPROC g_list_proc = nullptr;
+// One opening of the panel; the sort directions outlive it.
+struct FavouritesPanel {
+    MainWindowPort& main;
+    DialogMemory& memory;
+    BalloonPanel balloon{PanelMode::kFavourites};
+    HWND panel = nullptr;
+    // While the rows are sorted: the texts of the sorted column, by row link.
+    std::map<LPARAM, std::string> sort_texts;
+    bool sort_descending = false;
 
-// Messages of the panel are owned by the panel, so that it cannot be used
-// while one is open.
-int panel_box(HWND panel, const char* text, const char* caption, UINT type) {
-    return MessageBoxW(panel, wide_utf8(text).c_str(), wide_utf8(caption).c_str(), type);
-}
-
-HWND list_of(HWND panel) { return GetDlgItem(panel, IDC_FAV_LIST); }
+    HWND list() const { return GetDlgItem(panel, IDC_FAV_LIST); }
+    // Messages of the panel are owned by the panel, so that it cannot be
+    // used while one is open.
+    int box(const char* utf8_text, const char* utf8_caption, UINT type) const {
+        return MessageBoxW(panel, wide_utf8(utf8_text).c_str(), wide_utf8(utf8_caption).c_str(), type);
+    }
+};
 
 int row_count(HWND list) { return static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0)); }
 
@@ -67,11 +68,12 @@ std::string row_text(HWND list, int row, int column) {
 }
 
 // Reads the file and shows entry i in row i, linked to entry i.
-void fill_favourites_list(HWND list) {
+void fill_favourites_list(FavouritesPanel& f) {
+    HWND list = f.list();
     SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
     const std::vector<Favourite> entries = read_favourites();
     for (int i = 0; i < static_cast<int>(entries.size()); ++i) {
-        const auto texts = favourite_row_texts(entries[static_cast<std::size_t>(i)]);
+        const auto texts = favourite_row_texts(f.main.tables(), entries[static_cast<std::size_t>(i)]);
         std::wstring first = wide(texts[0]);
         LVITEMW item{};
         item.mask = LVIF_TEXT | LVIF_PARAM;
@@ -89,32 +91,29 @@ void fill_favourites_list(HWND list) {
     }
 }
 
-// The row index of the unit selected in a main-window list, if any.
-std::optional<int> selected_row_of(int list_id) {
-    if (!current_table) return std::nullopt;
-    const int p = chosen_position(list_id - IDC_LIST_A_BEFORE);
-    if (p < 0 || p >= current_table->count) return std::nullopt;
-    return current_table->order[p];
+// The row index of the unit chosen in a main-window list, if any.
+std::optional<int> chosen_row(const FavouritesPanel& f, int list) {
+    const udb* table = f.main.current_kind() >= 0 ? &f.main.tables()[f.main.current_kind()] : nullptr;
+    const int p = f.main.chosen_position(list);
+    if (!table || p < 0 || p >= table->count) return std::nullopt;
+    return table->order[p];
 }
 
-void add_to_favourites(HWND panel) {
-    const int answer = panel_box(panel,
-                                 "お気に入り換算リストに現在選択中の単位を登録します。\n\n"
-                                 "はい\tAコート（赤枠）の単位を登録。\n"
-                                 "いいえ\tBコート（青枠）の単位を登録。\n"
-                                 "キャンセル\t登録中止。",
-                                 "Varuno：お気に入り換算登録", MB_YESNOCANCEL);
+void add_to_favourites(FavouritesPanel& f) {
+    const int answer = f.box("お気に入り換算リストに現在選択中の単位を登録します。\n\n"
+                             "はい\tAコート（赤枠）の単位を登録。\n"
+                             "いいえ\tBコート（青枠）の単位を登録。\n"
+                             "キャンセル\t登録中止。",
+                             "Varuno：お気に入り換算登録", MB_YESNOCANCEL);
     if (answer != IDYES && answer != IDNO) {
-        fill_favourites_list(list_of(panel));
+        fill_favourites_list(f);
         return;
     }
-    const bool court_a = answer == IDYES;
-    const std::optional<int> before = selected_row_of(court_a ? IDC_LIST_A_BEFORE : IDC_LIST_B_BEFORE);
-    const std::optional<int> after = selected_row_of(court_a ? IDC_LIST_A_AFTER : IDC_LIST_B_AFTER);
+    const int first = answer == IDYES ? 0 : 2;  // the court's before list; its after list follows
     const char* failure = nullptr;
-    switch (add_favourite(current_kind, before, after)) {
+    switch (add_favourite(f.main.current_kind(), chosen_row(f, first), chosen_row(f, first + 1))) {
     case AddResult::kAdded:
-        fill_favourites_list(list_of(panel));
+        fill_favourites_list(f);
         return;
     case AddResult::kNoKind:
         failure = "単位種が選択されていません。\n『Ω』ボタンを押して、単位種と単位を選択してください。\n\n"
@@ -129,53 +128,55 @@ void add_to_favourites(HWND panel) {
                   "お気に入りフォームを閉じます。";
         break;
     }
-    panel_box(panel, failure, kErrorCaption, MB_OK);
-    EndDialog(panel, 0);
+    f.box(failure, kErrorCaption, MB_OK);
+    EndDialog(f.panel, 0);
 }
 
-void reconvert_favourite(HWND panel) {
-    HWND list = list_of(panel);
+void reconvert_favourite(FavouritesPanel& f) {
+    HWND list = f.list();
     if (row_count(list) == 0) {
-        panel_box(panel,
-                  "お気に入り換算リストに登録がありません。\n"
-                  "まず上の登録ボタンから、お気に入りの換算パターンを登録して下さい。",
-                  kErrorCaption, MB_OK);
+        f.box("お気に入り換算リストに登録がありません。\n"
+              "まず上の登録ボタンから、お気に入りの換算パターンを登録して下さい。",
+              kErrorCaption, MB_OK);
         return;
     }
     if (SendMessageW(list, LVM_GETSELECTEDCOUNT, 0, 0) != 1) {
-        panel_box(panel,
-                  "アイテムが選択されていないか、複数のアイテムが選択されています。\n"
-                  "お気に入り換算リストから、アイテムを一つ選択してください。",
-                  kErrorCaption, MB_OK);
+        f.box("アイテムが選択されていないか、複数のアイテムが選択されています。\n"
+              "お気に入り換算リストから、アイテムを一つ選択してください。",
+              kErrorCaption, MB_OK);
         return;
     }
     const int row = static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
     const int entry = row_link(list, row);
-    const Favourite f = read_favourite(entry);
+    const Favourite fav = read_favourite(entry);
     // A hand-edited entry may name a kind or row the tables do not have:
     // refuse it rather than select a wrong unit.
-    if (!favourite_fits(f)) {
-        panel_box(panel,
-                  "選択されたアイテムの単位種または単位が見つからないため、再換算できません。\n"
-                  "このアイテムは［Delete］キーで削除してください。",
-                  kErrorCaption, MB_OK);
+    if (!favourite_fits(f.main.tables(), fav)) {
+        f.box("選択されたアイテムの単位種または単位が見つからないため、再換算できません。\n"
+              "このアイテムは［Delete］キーで削除してください。",
+              kErrorCaption, MB_OK);
         return;
     }
-    select_kind(f.kind, window_lists());
-    const udb& table = kind_tables[static_cast<std::size_t>(f.kind)];
-    const int positions[4] = {display_position(table, f.before_row), display_position(table, f.after_row),
-                              display_position(table, f.after_row), display_position(table, f.before_row)};
-    for (int j = 0; j < 4; ++j)
-        select_unit(j, positions[j]);
-    status_refresh_units(kCourtA);
+    f.main.select_kind(fav.kind);
+    const udb& table = f.main.tables()[fav.kind];
+    const int positions[4] = {display_position(table, fav.before_row), display_position(table, fav.after_row),
+                              display_position(table, fav.after_row), display_position(table, fav.before_row)};
+    for (int j = 0; j < 4; ++j) f.main.select_unit(j, positions[j]);
+    f.main.show_court_units_in_status(kCourtA);
     count_favourite_use(entry);
-    EndDialog(panel, kReconverted);
+    EndDialog(f.panel, kReconverted);
 }
 
-void delete_selected_favourites(HWND list) {
-    if (message_box(cp932::from_utf8("選択中のアイテムを削除してもよろしいでしょうか？"), cp932::from_utf8("Varuno：削除確認"),
-                    MB_OKCANCEL | MB_DEFBUTTON2) != IDOK)
-        return;
+// The confirmation is owned by the main window; the panel is disabled
+// meanwhile, so that it cannot act (or ask again) under the box.
+void delete_selected_favourites(FavouritesPanel& f) {
+    EnableWindow(f.panel, FALSE);
+    const int answer = MessageBoxW(f.main.owner(), wide_utf8("選択中のアイテムを削除してもよろしいでしょうか？").c_str(),
+                                   wide_utf8("Varuno：削除確認").c_str(), MB_OKCANCEL | MB_DEFBUTTON2);
+    EnableWindow(f.panel, TRUE);
+    SetActiveWindow(f.panel);
+    if (answer != IDOK) return;
+    HWND list = f.list();
     const int n = row_count(list);
     std::vector<int> links(static_cast<std::size_t>(n));
     std::vector<bool> selected(static_cast<std::size_t>(n));
@@ -195,70 +196,67 @@ void delete_selected_favourites(HWND list) {
     }
 }
 
-// The texts of the column being sorted, by row link, for the comparison.
-std::map<LPARAM, std::string> g_sort_texts;
-
-int CALLBACK compare_rows(LPARAM a, LPARAM b, LPARAM descending) {
-    const int order = compare_favourite_texts(g_sort_texts[a], g_sort_texts[b]);
-    return descending ? -order : order;
+int CALLBACK compare_rows(LPARAM a, LPARAM b, LPARAM panel) {
+    auto& f = *reinterpret_cast<FavouritesPanel*>(panel);
+    const int order = compare_list_texts(f.sort_texts[a], f.sort_texts[b]);
+    return f.sort_descending ? -order : order;
 }
 
-void sort_by_column(HWND list, int column) {
+void sort_by_column(FavouritesPanel& f, int column) {
     if (column < 0 || column >= 4) return;
-    g_directions[column] = flip(g_directions[column]);
-    g_sort_texts.clear();
-    for (int row = 0; row < row_count(list); ++row) g_sort_texts[row_link(list, row)] = row_text(list, row, column);
-    SendMessageW(list, LVM_SORTITEMS, g_directions[column] == SortDirection::kDescending,
-                 reinterpret_cast<LPARAM>(compare_rows));
-    g_sort_texts.clear();
+    SortDirection& direction = f.memory.favourite_directions[static_cast<std::size_t>(column)];
+    direction = flipped(direction);
+    HWND list = f.list();
+    f.sort_texts.clear();
+    for (int row = 0; row < row_count(list); ++row) f.sort_texts[row_link(list, row)] = row_text(list, row, column);
+    f.sort_descending = direction == SortDirection::kDescending;
+    SendMessageW(list, LVM_SORTITEMS, reinterpret_cast<WPARAM>(&f), reinterpret_cast<LPARAM>(compare_rows));
+    f.sort_texts.clear();
 }
 
 // The list reports the Delete key's release here, and keeps it to itself.
-LRESULT CALLBACK list_subclass(HWND list, UINT message, WPARAM wparam, LPARAM lparam) {
+LRESULT CALLBACK list_subclass(HWND list, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR, DWORD_PTR panel) {
     if (message == WM_KEYUP && wparam == VK_DELETE) {
-        delete_selected_favourites(list);
+        delete_selected_favourites(*reinterpret_cast<FavouritesPanel*>(panel));
         return 0;
     }
-    return CallWindowProcW(g_list_proc, list, message, wparam, lparam);
+    return DefSubclassProc(list, message, wparam, lparam);
 }
 
-void open_panel(HWND panel) {
-    balloon_open(panel);
-    HWND list = list_of(panel);
-    g_list_proc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(list_subclass)));
+void open_panel(FavouritesPanel& f) {
+    f.balloon.open(f.panel);
+    HWND list = f.list();
+    SetWindowSubclass(list, list_subclass, 0, reinterpret_cast<DWORD_PTR>(&f));
     SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
     insert_report_columns(list, kColumns, 4);
-    fill_favourites_list(list);
+    fill_favourites_list(f);
 }
 
 INT_PTR CALLBACK favourites_proc(HWND panel, UINT message, WPARAM wparam, LPARAM lparam) {
+    FavouritesPanel* f = dialog_state<FavouritesPanel>(panel, message, lparam);
+    if (!f) return FALSE;
     switch (message) {
     case WM_INITDIALOG:
-        open_panel(panel);
+        f->panel = panel;
+        open_panel(*f);
         return TRUE;
     case WM_DESTROY:
-        if (g_list_proc)
-            SetWindowLongPtrW(list_of(panel), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_list_proc));
-        g_list_proc = nullptr;
+        RemoveWindowSubclass(f->list(), list_subclass, 0);
         return FALSE;
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORSTATIC:
-        SetTextColor(reinterpret_cast<HDC>(wparam), RGB(0, 0, 0));
-        SetBkMode(reinterpret_cast<HDC>(wparam), TRANSPARENT);
-        return reinterpret_cast<INT_PTR>(balloon_brush(PanelMode::kFavourites));
+        return f->balloon.colour(reinterpret_cast<HDC>(wparam));
     case WM_NOTIFY: {
         const auto* header = reinterpret_cast<const NMHDR*>(lparam);
         if (header->idFrom != IDC_FAV_LIST) return FALSE;
-        if (header->code == NM_DBLCLK) reconvert_favourite(panel);
-        if (header->code == LVN_COLUMNCLICK)
-            sort_by_column(header->hwndFrom, reinterpret_cast<const NMLISTVIEW*>(lparam)->iSubItem);
+        if (header->code == NM_DBLCLK) reconvert_favourite(*f);
+        if (header->code == LVN_COLUMNCLICK) sort_by_column(*f, reinterpret_cast<const NMLISTVIEW*>(lparam)->iSubItem);
         return TRUE;
     }
     case WM_COMMAND:
         switch (LOWORD(wparam)) {
-        case IDC_FAV_ADD: add_to_favourites(panel); break;
-        case IDC_FAV_RECONVERT: reconvert_favourite(panel); break;
+        case IDC_FAV_ADD: add_to_favourites(*f); break;
+        case IDC_FAV_RECONVERT: reconvert_favourite(*f); break;
         case IDC_FAV_CANCEL: EndDialog(panel, 0); break;
         default: break;  // Enter and Esc do nothing: no default button
         }
@@ -269,9 +267,10 @@ INT_PTR CALLBACK favourites_proc(HWND panel, UINT message, WPARAM wparam, LPARAM
 
 } // namespace
 
-bool open_favourites_panel() {
-    return DialogBoxParamW(app_instance(), MAKEINTRESOURCEW(IDD_FAVOURITES), main_window(), favourites_proc, 0) ==
-           kReconverted;
+bool open_favourites_panel(MainWindowPort& main, DialogMemory& memory) {
+    FavouritesPanel f{main, memory};
+    return DialogBoxParamW(main.instance(), MAKEINTRESOURCEW(IDD_FAVOURITES), main.owner(), favourites_proc,
+                           reinterpret_cast<LPARAM>(&f)) == kReconverted;
 }
 
 } // namespace varuno

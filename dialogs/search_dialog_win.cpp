@@ -1,8 +1,8 @@
 // The unit search (template 168): finds units by text across the chosen
 // kinds, lists one row per matching field, explains a hit and, if the user
 // agrees, makes its kind current and selects the unit in all four lists of
-// the main window. The rules live in dialogs/search_state and
-// unitdb/search; this file moves them between the controls.
+// the main window. The rules live in dialogs/search_state and unitdb/search;
+// this file moves them between the controls.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -12,107 +12,97 @@
 
 #include "dialogs/dialogs_win.h"
 #include "dialogs/report_columns_win.h"
-#include "dialogs/search_state.h"
-#include "mainwin/app_win.h"
-#include "mainwin/status_bar_win.h"
 #include "platform/wide_text.h"
 #include "resources/resource.h"
 #include "unitdb/accessors.h"
-#include "unitdb/lists.h"
-#include "unitdb/registry.h"
-#include "unitdb/search.h"
 
 namespace varuno {
 namespace {
 
-// The hits of the last successful search, record p belonging to result row
-// p, and the sort direction of each column: both outlive the dialog.
-std::vector<search_hit> g_hits;
-std::array<SortDirection, kSearchColumnCount> g_directions{};
-// The search history as the search-text combo box lists it, while the dialog runs.
-std::vector<std::string> g_history;
-// During a sort: the new position of each row, indexed by the row's item data.
-std::vector<int> g_sort_rank;
-// Whether a hit was applied to the courts during this run of the dialog.
-bool g_applied = false;
-
 constexpr ReportColumn kColumns[kSearchColumnCount] = {{"単位種", 70},   {"日本語表記", 100}, {"単位記号", 50}, {"国名", 30},
-                                                 {"補助記号", 45}, {"汎用レート", 45}, {"備考", 100}};
+                                                       {"補助記号", 45}, {"汎用レート", 45}, {"備考", 100}};
 
-// Messages are owned by the dialog, so that it stays disabled while they are up.
-int ask(HWND dialog, const std::wstring& text, const char* caption, UINT type) {
-    return MessageBoxW(dialog, text.c_str(), wide_utf8(caption).c_str(), type);
+// One run of the dialog. The hits and the sort directions outlive it, in
+// the dialogs' memory.
+struct SearchDialog {
+    MainWindowPort& main;
+    DialogMemory& memory;
+    HWND dialog = nullptr;
+    std::vector<std::string> history;  // the search-text list, oldest first
+    bool applied = false;              // a hit went into the courts
+
+    HWND control(int id) const { return GetDlgItem(dialog, id); }
+    HWND results() const { return control(IDC_SEARCH_RESULTS); }
+
+    // Messages are owned by the dialog, so that it stays disabled while they are up.
+    int ask(const char* utf8_text, const char* utf8_caption, UINT type) const {
+        return MessageBoxW(dialog, wide_utf8(utf8_text).c_str(), wide_utf8(utf8_caption).c_str(), type);
+    }
+};
+
+int selected_kind_count(const SearchDialog& d) {
+    return static_cast<int>(SendMessageW(d.control(IDC_SEARCH_KINDS), LB_GETSELCOUNT, 0, 0));
 }
 
-HWND results(HWND dialog) { return GetDlgItem(dialog, IDC_SEARCH_RESULTS); }
-
-int selected_kind_count(HWND dialog) {
-    return static_cast<int>(SendDlgItemMessageW(dialog, IDC_SEARCH_KINDS, LB_GETSELCOUNT, 0, 0));
-}
-
-void select_all_kinds(HWND dialog, bool selected) {
-    SendDlgItemMessageW(dialog, IDC_SEARCH_KINDS, LB_SETSEL, selected, -1);
+void select_all_kinds(const SearchDialog& d, bool selected) {
+    SendMessageW(d.control(IDC_SEARCH_KINDS), LB_SETSEL, selected, -1);
 }
 
 // What the search-text field shows.
-std::wstring search_field(HWND dialog) {
-    HWND combo = GetDlgItem(dialog, IDC_SEARCH_TEXT);
+std::wstring search_field(const SearchDialog& d) {
+    HWND combo = d.control(IDC_SEARCH_TEXT);
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(combo)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(GetWindowTextW(combo, text.data(), static_cast<int>(text.size()))));
     return text;
 }
 
-SearchForm read_form(HWND dialog) {
+SearchForm read_form(const SearchDialog& d) {
     SearchForm form;
     for (int i = 0; i < kSearchCheckCount; ++i)
-        form.checks[static_cast<std::size_t>(i)] = static_cast<int>(IsDlgButtonChecked(dialog, kSearchFirstCheck + i));
+        form.checks[static_cast<std::size_t>(i)] = static_cast<int>(IsDlgButtonChecked(d.dialog, kSearchFirstCheck + i));
     form.kinds.resize(kind_count);
     for (int k = 0; k < kind_count; ++k)
-        form.kinds[static_cast<std::size_t>(k)] = SendDlgItemMessageW(dialog, IDC_SEARCH_KINDS, LB_GETSEL, k, 0) > 0;
-    form.history = g_history;
+        form.kinds[static_cast<std::size_t>(k)] = SendMessageW(d.control(IDC_SEARCH_KINDS), LB_GETSEL, k, 0) > 0;
+    form.history = d.history;
     return form;
 }
 
-void show_form(HWND dialog, const SearchForm& form) {
+void show_form(SearchDialog& d, const SearchForm& form) {
     for (int i = 0; i < kSearchCheckCount; ++i)
-        CheckDlgButton(dialog, kSearchFirstCheck + i, static_cast<UINT>(form.checks[static_cast<std::size_t>(i)]));
-    for (int k = 0; k < kind_count; ++k)
-        SendDlgItemMessageW(dialog, IDC_SEARCH_KINDS, LB_SETSEL, form.kinds[static_cast<std::size_t>(k)], k);
-    SendDlgItemMessageW(dialog, IDC_SEARCH_KINDS, LB_SETTOPINDEX, 0, 0);  // selecting scrolled to the last kind
+        CheckDlgButton(d.dialog, kSearchFirstCheck + i, static_cast<UINT>(form.checks[static_cast<std::size_t>(i)]));
+    HWND kinds = d.control(IDC_SEARCH_KINDS);
+    for (int k = 0; k < kind_count; ++k) SendMessageW(kinds, LB_SETSEL, form.kinds[static_cast<std::size_t>(k)], k);
+    SendMessageW(kinds, LB_SETTOPINDEX, 0, 0);  // selecting scrolled to the last kind
     // Emptying the list empties the edit field too: keep what it shows.
-    const std::wstring text = search_field(dialog);
-    HWND combo = GetDlgItem(dialog, IDC_SEARCH_TEXT);
+    const std::wstring text = search_field(d);
+    HWND combo = d.control(IDC_SEARCH_TEXT);
     SendMessageW(combo, CB_RESETCONTENT, 0, 0);
-    g_history = form.history;
-    for (const std::string& entry : g_history)
-        SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(entry).c_str()));
+    d.history = form.history;
+    for (const std::string& entry : d.history) SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(entry).c_str()));
     SetWindowTextW(combo, text.c_str());
 }
 
-void restore(HWND dialog) {
-    SearchForm form = read_form(dialog);
+void restore(SearchDialog& d) {
+    SearchForm form = read_form(d);
     const bool saved = restore_search_state(form);
-    show_form(dialog, form);
+    show_form(d, form);
     if (saved) return;
-    SetDlgItemTextW(dialog, IDC_SEARCH_TEXT, L"");
-    SendMessageW(results(dialog), LVM_DELETEALLITEMS, 0, 0);
+    SetDlgItemTextW(d.dialog, IDC_SEARCH_TEXT, L"");
+    SendMessageW(d.results(), LVM_DELETEALLITEMS, 0, 0);
 }
 
-void close(HWND dialog) {
-    save_search_state(read_form(dialog));
-    EndDialog(dialog, 0);
+void close(SearchDialog& d) {
+    save_search_state(read_form(d));
+    EndDialog(d.dialog, 0);
 }
 
-void insert_columns(HWND list) {
-    SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
-    insert_report_columns(list, kColumns, kSearchColumnCount);
-}
-
-// One row per hit; a row's item data is its record's position in g_hits.
-void show_hits(HWND list) {
+// One row per hit; a row's item data is its record's position in the hits.
+void show_hits(SearchDialog& d) {
+    HWND list = d.results();
+    const std::vector<search_hit>& hits = d.memory.hits;
     SendMessageW(list, WM_SETREDRAW, FALSE, 0);
-    for (std::size_t j = 0; j < g_hits.size(); ++j) {
-        std::wstring kind = wide(hit_column_text(g_hits[j], 0));
+    for (std::size_t j = 0; j < hits.size(); ++j) {
+        std::wstring kind = wide(hit_column_text(d.main.tables(), hits[j], 0));
         LVITEMW row{};
         row.mask = LVIF_TEXT | LVIF_PARAM;
         row.iItem = static_cast<int>(j);
@@ -120,7 +110,7 @@ void show_hits(HWND list) {
         row.lParam = static_cast<LPARAM>(j);
         SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&row));
         for (int c = 1; c < kSearchColumnCount; ++c) {
-            std::wstring text = wide(hit_column_text(g_hits[j], c));
+            std::wstring text = wide(hit_column_text(d.main.tables(), hits[j], c));
             LVITEMW cell{};
             cell.iSubItem = c;
             cell.pszText = text.data();
@@ -132,62 +122,67 @@ void show_hits(HWND list) {
 }
 
 // Adds a successful search text to the history and the combo box's list.
-void remember(HWND dialog, const std::string& text) {
-    const std::vector<std::string> before = g_history;
-    add_to_history(g_history, text);
-    if (g_history == before) return;  // the newest entry already
-    HWND combo = GetDlgItem(dialog, IDC_SEARCH_TEXT);
-    if (g_history.size() == before.size()) SendMessageW(combo, CB_DELETESTRING, 0, 0);  // the oldest went
+void remember(SearchDialog& d, const std::string& text) {
+    const std::vector<std::string> before = d.history;
+    add_to_history(d.history, text);
+    if (d.history == before) return;  // the newest entry already
+    HWND combo = d.control(IDC_SEARCH_TEXT);
+    if (d.history.size() == before.size()) SendMessageW(combo, CB_DELETESTRING, 0, 0);  // the oldest went
     SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(text).c_str()));
 }
 
-void run_search(HWND dialog) {
-    SendMessageW(results(dialog), LVM_DELETEALLITEMS, 0, 0);
-    const SearchOptions options = search_options(read_form(dialog).checks);
-    const std::string text = narrow(search_field(dialog));  // exactly as typed, spaces included
+void run_search(SearchDialog& d) {
+    SendMessageW(d.results(), LVM_DELETEALLITEMS, 0, 0);
+    const SearchOptions options = search_options(read_form(d).checks);
+    const std::string text = narrow(search_field(d));  // exactly as typed, spaces included
     if (text.empty()) {
-        ask(dialog, wide_utf8("検索文字列が指定されていません。"), "Varuno：エラー", MB_OK);
+        d.ask("検索文字列が指定されていません。", "Varuno：エラー", MB_OK);
         return;
     }
     // The empty mark stands in most cells: searching it finds nothing by rule.
-    if (text != ";") {
-        if (selected_kind_count(dialog) == 0) {
-            if (ask(dialog, wide_utf8("単位種が選択されていません。全てを選択して、検索を続行しますか？"), "Varuno：エラー",
-                    MB_YESNO) != IDYES)
+    if (!is_empty_mark(text)) {
+        if (selected_kind_count(d) == 0) {
+            if (d.ask("単位種が選択されていません。全てを選択して、検索を続行しますか？", "Varuno：エラー", MB_YESNO) != IDYES)
                 return;
-            select_all_kinds(dialog, true);
+            select_all_kinds(d, true);
         }
         std::vector<int> kinds;
         for (int k = 0; k < kind_count; ++k)
-            if (SendDlgItemMessageW(dialog, IDC_SEARCH_KINDS, LB_GETSEL, k, 0) > 0) kinds.push_back(k);
-        std::vector<search_hit> hits = find_units(text, kinds, options);
+            if (SendMessageW(d.control(IDC_SEARCH_KINDS), LB_GETSEL, k, 0) > 0) kinds.push_back(k);
+        std::vector<search_hit> hits = find_units(d.main.tables(), text, kinds, options);
         if (!hits.empty()) {
-            g_hits = std::move(hits);
-            show_hits(results(dialog));
-            remember(dialog, text);
-            SetDlgItemTextW(dialog, IDC_SEARCH_COUNTER, wide(hit_counter_text(g_hits.size())).c_str());
+            d.memory.hits = std::move(hits);
+            show_hits(d);
+            remember(d, text);
+            SetDlgItemTextW(d.dialog, IDC_SEARCH_COUNTER, wide(hit_counter_text(d.memory.hits.size())).c_str());
             return;
         }
     }
-    ask(dialog, wide_utf8("見つかりませんでした。"), "Varuno：検索結果", MB_OK);
+    d.ask("見つかりませんでした。", "Varuno：検索結果", MB_OK);
 }
 
-int CALLBACK by_rank(LPARAM a, LPARAM b, LPARAM) {
-    return g_sort_rank[static_cast<std::size_t>(a)] - g_sort_rank[static_cast<std::size_t>(b)];
+// The list control orders its rows by their ranks: the rank of the row
+// whose item data is i is rank[i].
+int CALLBACK by_rank(LPARAM a, LPARAM b, LPARAM ranks) {
+    const auto& rank = *reinterpret_cast<const std::vector<int>*>(ranks);
+    return rank[static_cast<std::size_t>(a)] - rank[static_cast<std::size_t>(b)];
 }
 
 // A click on the head of `column`: flips its direction, sorts the rows and
 // moves the hit records with them.
-void sort_results(HWND list, int column) {
-    const SortDirection direction = flip_sort_direction(g_directions[static_cast<std::size_t>(column)]);
+void sort_results(SearchDialog& d, int column) {
+    SortDirection& direction = d.memory.hit_directions[static_cast<std::size_t>(column)];
+    direction = flipped(direction);
+    HWND list = d.results();
+    std::vector<search_hit>& hits = d.memory.hits;
     const auto rows = static_cast<std::size_t>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
-    if (rows == 0 || rows != g_hits.size()) return;  // an empty list after a reopening or a failed search
+    if (rows == 0 || rows != hits.size()) return;  // an empty list after a reopening or a failed search
     std::vector<std::string> texts;
-    for (const search_hit& hit : g_hits) texts.push_back(hit_column_text(hit, column));
+    for (const search_hit& hit : hits) texts.push_back(hit_column_text(d.main.tables(), hit, column));
     const std::vector<int> order = sorted_row_order(texts, direction);
-    g_sort_rank.assign(rows, 0);
-    for (std::size_t q = 0; q < rows; ++q) g_sort_rank[static_cast<std::size_t>(order[q])] = static_cast<int>(q);
-    SendMessageW(list, LVM_SORTITEMS, 0, reinterpret_cast<LPARAM>(by_rank));
+    std::vector<int> rank(rows, 0);
+    for (std::size_t q = 0; q < rows; ++q) rank[static_cast<std::size_t>(order[q])] = static_cast<int>(q);
+    SendMessageW(list, LVM_SORTITEMS, reinterpret_cast<WPARAM>(&rank), reinterpret_cast<LPARAM>(by_rank));
     // The list's order is what the user sees: follow it, then renumber.
     std::vector<int> moved(rows);
     for (std::size_t p = 0; p < rows; ++p) {
@@ -197,7 +192,7 @@ void sort_results(HWND list, int column) {
         SendMessageW(list, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&row));
         moved[p] = static_cast<int>(row.lParam);
     }
-    if (!reorder_hits(g_hits, moved)) return;
+    if (!reorder_hits(hits, moved)) return;
     for (std::size_t p = 0; p < rows; ++p) {
         LVITEMW row{};
         row.mask = LVIF_PARAM;
@@ -208,79 +203,83 @@ void sort_results(HWND list, int column) {
 }
 
 // Selects the hit's unit on both sides of both courts; no conversion runs.
-void select_in_main_window(const search_hit& hit) {
-    select_kind(hit.kind, window_lists());
-    const int position = display_position(kind_tables[static_cast<std::size_t>(hit.kind)], hit.row);
+void select_in_main_window(SearchDialog& d, const search_hit& hit) {
+    d.main.select_kind(hit.kind);
+    const int position = display_position(d.main.tables()[hit.kind], hit.row);
     for (int j = 0; j < 4; ++j) {
-        select_unit(j, position);
-        status_list_changed(j);
+        d.main.select_unit(j, position);
+        d.main.show_unit_in_status(j);
     }
+    d.applied = true;
 }
 
-void show_detail(HWND dialog) {
-    const auto p = static_cast<int>(SendMessageW(results(dialog), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
-    if (p < 0 || static_cast<std::size_t>(p) >= g_hits.size()) return;
-    const search_hit hit = g_hits[static_cast<std::size_t>(p)];
-    if (ask(dialog, wide(hit_detail_text(hit)), "Varuno：結果詳細", MB_YESNO) != IDYES) return;
-    select_in_main_window(hit);
-    g_applied = true;
-    if (ask(dialog, wide_utf8("単位種の選択と、単位の選択が完了しました。\n\n検索フォームを閉じます。"), "Varuno：自動選択",
-            MB_YESNO) == IDYES)
-        close(dialog);
+void show_detail(SearchDialog& d) {
+    const auto p = static_cast<int>(SendMessageW(d.results(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    if (p < 0 || static_cast<std::size_t>(p) >= d.memory.hits.size()) return;
+    const search_hit hit = d.memory.hits[static_cast<std::size_t>(p)];
+    if (MessageBoxW(d.dialog, wide(hit_detail_text(d.main.tables(), hit)).c_str(), wide_utf8("Varuno：結果詳細").c_str(),
+                    MB_YESNO) != IDYES)
+        return;
+    select_in_main_window(d, hit);
+    if (d.ask("単位種の選択と、単位の選択が完了しました。\n\n検索フォームを閉じます。", "Varuno：自動選択", MB_YESNO) == IDYES)
+        close(d);
 }
 
-void open(HWND dialog) {
+void open(SearchDialog& d) {
     for (int k = 0; k < kind_count; ++k)
-        SendDlgItemMessageW(dialog, IDC_SEARCH_KINDS, LB_ADDSTRING, 0,
-                            reinterpret_cast<LPARAM>(wide(kind_names[static_cast<std::size_t>(k)]).c_str()));
-    g_history.clear();
-    restore(dialog);
-    insert_columns(results(dialog));
+        SendMessageW(d.control(IDC_SEARCH_KINDS), LB_ADDSTRING, 0,
+                     reinterpret_cast<LPARAM>(wide(kind_names[static_cast<std::size_t>(k)]).c_str()));
+    restore(d);
+    SendMessageW(d.results(), LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+    insert_report_columns(d.results(), kColumns, kSearchColumnCount);
 }
 
-void on_command(HWND dialog, int id, int code) {
+void on_command(SearchDialog& d, int id, int code) {
     if (code != BN_CLICKED) return;
     switch (id) {
     case IDC_SEARCH_RUN:
         // Enter on the result list explains the selected hit, as a double
         // click does; anywhere else it searches (検索 is the default button).
-        if (GetFocus() == results(dialog) && SendMessageW(results(dialog), LVM_GETSELECTEDCOUNT, 0, 0) > 0)
-            show_detail(dialog);
+        if (GetFocus() == d.results() && SendMessageW(d.results(), LVM_GETSELECTEDCOUNT, 0, 0) > 0)
+            show_detail(d);
         else
-            run_search(dialog);
+            run_search(d);
         break;
-    case IDC_SEARCH_CLOSE: close(dialog); break;
+    case IDC_SEARCH_CLOSE: close(d); break;
     case IDC_SEARCH_RESET:
         forget_search_state();
-        restore(dialog);
+        restore(d);
         break;
-    case IDC_SEARCH_ALL_KINDS: select_all_kinds(dialog, true); break;
-    case IDC_SEARCH_NO_KINDS: select_all_kinds(dialog, false); break;
+    case IDC_SEARCH_ALL_KINDS: select_all_kinds(d, true); break;
+    case IDC_SEARCH_NO_KINDS: select_all_kinds(d, false); break;
     default: break;  // Esc (IDCANCEL) does nothing
     }
 }
 
 INT_PTR CALLBACK search_proc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
+    SearchDialog* d = dialog_state<SearchDialog>(dialog, message, lparam);
+    if (!d) return FALSE;
     switch (message) {
     case WM_INITDIALOG:
-        open(dialog);
+        d->dialog = dialog;
+        open(*d);
         return TRUE;
     case WM_COMMAND:
-        on_command(dialog, LOWORD(wparam), HIWORD(wparam));
+        on_command(*d, LOWORD(wparam), HIWORD(wparam));
         return TRUE;
     case WM_NOTIFY: {
         const auto* head = reinterpret_cast<const NMHDR*>(lparam);
         if (head->idFrom != IDC_SEARCH_RESULTS) return FALSE;
         if (head->code == LVN_COLUMNCLICK) {
             const int column = reinterpret_cast<const NMLISTVIEW*>(lparam)->iSubItem;
-            if (column >= 0 && column < kSearchColumnCount) sort_results(results(dialog), column);
+            if (column >= 0 && column < kSearchColumnCount) sort_results(*d, column);
         } else if (head->code == NM_DBLCLK) {
-            show_detail(dialog);
+            show_detail(*d);
         }
         return TRUE;
     }
     case WM_CLOSE:  // the close box saves like 終了
-        close(dialog);
+        close(*d);
         return TRUE;
     }
     return FALSE;
@@ -288,10 +287,10 @@ INT_PTR CALLBACK search_proc(HWND dialog, UINT message, WPARAM wparam, LPARAM lp
 
 } // namespace
 
-bool open_search_dialog() {
-    g_applied = false;
-    DialogBoxParamW(app_instance(), MAKEINTRESOURCEW(IDD_SEARCH), main_window(), search_proc, 0);
-    return g_applied;
+bool open_search_dialog(MainWindowPort& main, DialogMemory& memory) {
+    SearchDialog d{main, memory};
+    DialogBoxParamW(main.instance(), MAKEINTRESOURCEW(IDD_SEARCH), main.owner(), search_proc, reinterpret_cast<LPARAM>(&d));
+    return d.applied;
 }
 
 } // namespace varuno

@@ -5,6 +5,7 @@
 
 #include "platform/cp932.h"
 #include "platform/ini.h"
+#include "unitdb/accessors.h"
 #include "unitdb/registry.h"
 
 namespace varuno {
@@ -16,9 +17,8 @@ constexpr int kHistoryKey = 1000;  // entry i is stored under key 1000 + i
 // file, and reading it whole would cost one file read per claimed entry.
 constexpr int kHistoryLimit = 101;
 
-bool valid_hit(const search_hit& hit) {
-    return hit.kind >= 0 && hit.kind < kind_count && hit.row >= 0 &&
-           hit.row < kind_tables[static_cast<std::size_t>(hit.kind)].count && hit.field >= 0 && hit.field < 5;
+bool valid_hit(const UnitTables& tables, const search_hit& hit) {
+    return hit.kind >= 0 && hit.kind < kind_count && has_row(tables[hit.kind], hit.row) && hit.field >= 0 && hit.field < 5;
 }
 
 } // namespace
@@ -62,22 +62,6 @@ SearchOptions search_options(const std::array<int, kSearchCheckCount>& checks) {
     return options;
 }
 
-SortDirection flip_sort_direction(SortDirection& direction) {
-    direction = direction == SortDirection::kAscending ? SortDirection::kDescending : SortDirection::kAscending;
-    return direction;
-}
-
-std::vector<int> sorted_row_order(const std::vector<std::string>& texts, SortDirection direction) {
-    std::vector<int> order(texts.size());
-    std::iota(order.begin(), order.end(), 0);
-    if (direction == SortDirection::kNone) return order;
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        const int c = compare_hit_texts(texts[static_cast<std::size_t>(a)], texts[static_cast<std::size_t>(b)]);
-        return direction == SortDirection::kAscending ? c < 0 : c > 0;
-    });
-    return order;
-}
-
 bool reorder_hits(std::vector<search_hit>& hits, const std::vector<int>& order) {
     if (order.size() != hits.size()) return false;
     std::vector<bool> seen(hits.size(), false);
@@ -92,22 +76,22 @@ bool reorder_hits(std::vector<search_hit>& hits, const std::vector<int>& order) 
     return true;
 }
 
-std::string hit_column_text(const search_hit& hit, int column) {
-    if (!valid_hit(hit) || column < 0 || column >= kSearchColumnCount) return {};
+std::string hit_column_text(const UnitTables& tables, const search_hit& hit, int column) {
+    if (!valid_hit(tables, hit) || column < 0 || column >= kSearchColumnCount) return {};
     if (column == 0) return kind_names[static_cast<std::size_t>(hit.kind)];
-    const udb& table = kind_tables[static_cast<std::size_t>(hit.kind)];
-    return table.rows[hit.row][column == 6 ? table.remark_column : column - 1];
+    const udb& table = tables[hit.kind];
+    return column == 6 ? unit_row_remark(table, hit.row) : unit_cell(table, hit.row, column - 1);
 }
 
-std::string hit_detail_text(const search_hit& hit) {
-    if (!valid_hit(hit)) return {};
+std::string hit_detail_text(const UnitTables& tables, const search_hit& hit) {
+    if (!valid_hit(tables, hit)) return {};
     static const char* const kFieldHeads[5] = {"日本語表記\t", "単位記号\t", "国名\t\t", "補助記号\t", "備考　"};
     const std::string mark = cp932::from_utf8(hit.grade == 2 ? "\n◎" : "\n○");
     const std::string other = cp932::from_utf8("\n□");
     std::string text = cp932::from_utf8("◎：完全合致　○：部分合致\n\n\n[単位種：") +
                        kind_names[static_cast<std::size_t>(hit.kind)] + "]\n";
     for (int t = 0; t < 5; ++t)
-        text += (t == hit.field ? mark : other) + cp932::from_utf8(kFieldHeads[t]) + search_field_text(hit.kind, hit.row, t);
+        text += (t == hit.field ? mark : other) + cp932::from_utf8(kFieldHeads[t]) + search_field_text(tables[hit.kind], hit.row, t);
     return text + cp932::from_utf8("\n\nこの単位で換算を実行しますか？");
 }
 

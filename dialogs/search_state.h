@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "dialogs/list_sort.h"
 #include "unitdb/search.h"
 
 namespace varuno {
@@ -43,20 +44,6 @@ void forget_search_state(std::string_view file = kSearchStateFile);
 // The search options of checks 4010 ... 4016.
 SearchOptions search_options(const std::array<int, kSearchCheckCount>& checks);
 
-// Sort direction of one result-list column; all start as none and are kept
-// for the program's run.
-enum class SortDirection { kNone, kAscending, kDescending };
-
-// A click on a column head: none or descending becomes ascending, ascending
-// becomes descending. Answers the new direction.
-SortDirection flip_sort_direction(SortDirection& direction);
-
-// The new order of rows sorted by their texts of the clicked column:
-// element p is the current position of the row that goes to position p.
-// Texts compare by compare_hit_texts; equal texts keep their current order
-// in both directions. Direction none keeps the order as it is.
-std::vector<int> sorted_row_order(const std::vector<std::string>& texts, SortDirection direction);
-
 // Moves the hit records along with their rows: `order` as sorted_row_order
 // gives it. Answers false and leaves `hits` alone when `order` is not a
 // permutation of the hit positions.
@@ -64,12 +51,12 @@ bool reorder_hits(std::vector<search_hit>& hits, const std::vector<int>& order);
 
 // Text of result-list column 0 ... 6 for a hit: kind name, Japanese name,
 // symbol, country, auxiliary symbol, generic rate, remark (CP932).
-std::string hit_column_text(const search_hit& hit, int column);
+std::string hit_column_text(const UnitTables& tables, const search_hit& hit, int column);
 
 // The question shown for a hit: the kind, the five searchable fields with the
 // matched one marked ◎ (full) or ○ (partial) and the others □, then whether
 // to convert with this unit (CP932).
-std::string hit_detail_text(const search_hit& hit);
+std::string hit_detail_text(const UnitTables& tables, const search_hit& hit);
 
 // The hit counter: " 12 HIT".
 std::string hit_counter_text(std::size_t hits);

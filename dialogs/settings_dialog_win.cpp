@@ -1,30 +1,27 @@
 // The settings dialog (menu 設定): the zoom view's content and exponent
 // style, the unit lists' order and widening, the marquee speed with its
-// scrolling sample, and the decorative line. The file rules live in
-// settings_file; this is the window side.
+// scrolling sample, and the decorative line. The file is the settings
+// module's; the dialog's own rules live in settings_rules.
 #include <windows.h>
 #include <commctrl.h>
 
 #include <string>
 
-#include "convert/engine.h"
 #include "dialogs/dialogs_win.h"
-#include "dialogs/settings_file.h"
-#include "mainwin/app_win.h"
-#include "mainwin/status_bar_win.h"
 #include "platform/ini.h"
 #include "platform/wide_text.h"
 #include "resources/resource.h"
-#include "unitdb/lists.h"
-#include "unitdb/registry.h"
 
 namespace varuno {
 namespace {
 
 constexpr UINT_PTR kSampleTimer = 1;
 
-// The sample's position carries over from one opening to the next.
-SampleScroller g_sample;
+struct SettingsDialog {
+    MainWindowPort& main;
+    DialogMemory& memory;  // the sample's position carries over from one opening to the next
+    HWND dialog = nullptr;
+};
 
 std::string speed_text(HWND dialog) {
     wchar_t buffer[32] = {};
@@ -32,9 +29,7 @@ std::string speed_text(HWND dialog) {
     return narrow(buffer);
 }
 
-void show_speed(HWND dialog, int speed) {
-    SetDlgItemTextW(dialog, IDC_SET_SPEED_EDIT, std::to_wstring(speed).c_str());
-}
+void show_speed(HWND dialog, int speed) { SetDlgItemTextW(dialog, IDC_SET_SPEED_EDIT, std::to_wstring(speed).c_str()); }
 
 // The edit's number rules the trackbar and the sample's timer; a number out
 // of range is replaced by the nearest limit, whose own change then acts.
@@ -47,7 +42,7 @@ void on_speed_changed(HWND dialog) {
     }
     SendDlgItemMessageW(dialog, IDC_SET_SPEED_BAR, TBM_SETPOS, TRUE, speed);
     KillTimer(dialog, kSampleTimer);
-    if (speed > 0) SetTimer(dialog, kSampleTimer, static_cast<UINT>(speed * 10), nullptr);
+    if (speed > 0) SetTimer(dialog, kSampleTimer, static_cast<UINT>(marquee_ms_of(speed)), nullptr);
 }
 
 void on_scroll(HWND dialog, int code) {
@@ -78,46 +73,42 @@ void setup_trackbar(HWND dialog) {
 
 // Shows the stored settings, writing the defaults first if the file is gone.
 void load_settings_dialog(HWND dialog) {
-    ensure_settings_file();
+    ensure_settings();
     for (int id = 20200; id <= 20229; ++id) CheckDlgButton(dialog, id, BST_UNCHECKED);
-    const SettingsChoice choice = read_settings();
-    for (int id : choice.radios)
+    const Settings stored = read_settings();
+    for (int id : stored.radios)
         if (id != 0) CheckDlgButton(dialog, id, BST_CHECKED);
-    CheckDlgButton(dialog, IDC_SET_DECOR, choice.decorative_line ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(dialog, IDC_SET_DECOR, stored.decorative_line ? BST_CHECKED : BST_UNCHECKED);
     setup_trackbar(dialog);  // the range is in force before the speed is shown
-    show_speed(dialog, choice.speed);
-    SendDlgItemMessageW(dialog, IDC_SET_SPEED_BAR, TBM_SETPOS, TRUE, choice.speed);
+    const int speed = speed_of(stored.marquee_ms);
+    show_speed(dialog, speed);
+    SendDlgItemMessageW(dialog, IDC_SET_SPEED_BAR, TBM_SETPOS, TRUE, speed);
 }
 
-SettingsChoice dialog_choice(HWND dialog) {
-    SettingsChoice choice;
+Settings dialog_choice(HWND dialog) {
+    Settings chosen;
     for (std::size_t k = 0; k < kRadioSettings.size(); ++k)
         for (int id = kRadioSettings[k].first; id <= kRadioSettings[k].last; ++id)
-            if (IsDlgButtonChecked(dialog, id) == BST_CHECKED) choice.radios[k] = id;
-    choice.decorative_line = IsDlgButtonChecked(dialog, IDC_SET_DECOR) == BST_CHECKED;
-    choice.speed = speed_from_text(speed_text(dialog));
-    return choice;
+            if (IsDlgButtonChecked(dialog, id) == BST_CHECKED) chosen.radios[k] = id;
+    chosen.decorative_line = IsDlgButtonChecked(dialog, IDC_SET_DECOR) == BST_CHECKED;
+    chosen.marquee_ms = marquee_ms_of(speed_from_text(speed_text(dialog)));
+    return chosen;
 }
 
-void on_ok(HWND dialog) {
-    const SettingsChoice choice = dialog_choice(dialog);
-    save_settings(choice);
-    status_set_interval(choice.speed * 10);
-    restart_decorative_timer();
+void on_ok(SettingsDialog& s) {
+    const Settings chosen = dialog_choice(s.dialog);
+    save_settings(chosen);
+    s.main.settings_saved(chosen);
     // Owned by the dialog, which stays up behind the question.
-    const int answer = MessageBoxW(dialog,
+    const int answer = MessageBoxW(s.dialog,
                                    wide_utf8("換算についての設定内容を今すぐ反映しますか？\n\n"
                                              "※設定内容を反映した場合、現在換算中のデータがリセットされます。\n"
                                              "※スクロールバーの速度は既に適用済みです。")
                                        .c_str(),
                                    wide_utf8("Varuno：換算設定適用確認").c_str(), MB_YESNO);
-    if (answer == IDYES) {
-        select_kind(current_kind, window_lists());
-        status_refresh_units(kCourtA);
-        status_set_court(0);
-    }
-    KillTimer(dialog, kSampleTimer);
-    EndDialog(dialog, 1);
+    if (answer == IDYES) s.main.apply_settings_to_courts();
+    KillTimer(s.dialog, kSampleTimer);
+    EndDialog(s.dialog, 1);
 }
 
 void close_dialog(HWND dialog) {
@@ -125,13 +116,16 @@ void close_dialog(HWND dialog) {
     EndDialog(dialog, 0);
 }
 
-INT_PTR CALLBACK settings_proc(HWND dialog, UINT message, WPARAM wparam, LPARAM) {
+INT_PTR CALLBACK settings_proc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
+    SettingsDialog* s = dialog_state<SettingsDialog>(dialog, message, lparam);
+    if (!s) return FALSE;
     switch (message) {
     case WM_INITDIALOG:
+        s->dialog = dialog;
         load_settings_dialog(dialog);
         return TRUE;
     case WM_TIMER:
-        if (wparam == kSampleTimer) SetDlgItemTextW(dialog, IDC_SET_SAMPLE, wide(g_sample.step()).c_str());
+        if (wparam == kSampleTimer) SetDlgItemTextW(dialog, IDC_SET_SAMPLE, wide(s->memory.sample.step()).c_str());
         return TRUE;
     case WM_HSCROLL:
         on_scroll(dialog, LOWORD(wparam));
@@ -144,7 +138,7 @@ INT_PTR CALLBACK settings_proc(HWND dialog, UINT message, WPARAM wparam, LPARAM)
         case IDC_SET_SPEED_EDIT:
             if (HIWORD(wparam) == EN_CHANGE) on_speed_changed(dialog);
             break;
-        case IDC_SET_OK: on_ok(dialog); break;
+        case IDC_SET_OK: on_ok(*s); break;
         case IDC_SET_CANCEL: close_dialog(dialog); break;
         case IDC_SET_RESET:
             write_default_settings();
@@ -159,8 +153,9 @@ INT_PTR CALLBACK settings_proc(HWND dialog, UINT message, WPARAM wparam, LPARAM)
 
 } // namespace
 
-void open_settings_dialog() {
-    DialogBoxParamW(app_instance(), MAKEINTRESOURCEW(IDD_SETTINGS), main_window(), settings_proc, 0);
+void open_settings_dialog(MainWindowPort& main, DialogMemory& memory) {
+    SettingsDialog s{main, memory};
+    DialogBoxParamW(main.instance(), MAKEINTRESOURCEW(IDD_SETTINGS), main.owner(), settings_proc, reinterpret_cast<LPARAM>(&s));
 }
 
 } // namespace varuno

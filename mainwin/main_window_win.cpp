@@ -3,442 +3,30 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
-#include "convert/engine.h"
-#include "mainwin/courts.h"
-#include "mainwin/unit_box.h"
 #include "dialogs/dialogs_win.h"
-#include "dialogs/kind_panel_win.h"
-#include "dialogs/nvbtn.h"
-#include "dialogs/settings_file.h"
-#include "mainwin/app_win.h"
 #include "mainwin/help_win.h"
-#include "mainwin/painting_win.h"
 #include "mainwin/placement.h"
-#include "mainwin/status_bar_win.h"
 #include "platform/ini.h"
 #include "platform/wide_text.h"
-#include "resources/resource.h"
+#include "resources/window_contract.h"
 #include "unitdb/accessors.h"
-#include "unitdb/lists.h"
-#include "unitdb/registry.h"
 
 namespace varuno {
-
-const wchar_t* const kMainWindowTitle =
-    L"QXtool-Varuno -\u30F4\u30A1\u30EB\u30FC\u30CE-\u3000\u3000\u3000\u3000\u5358\u4F4D\u63DB\u7B97\u30BD\u30D5\u30C8"
-    L"\uFF0F\u4F5C\u8005\uFF1AOrvel\uFF0FHP\uFF1ALarkmere";
-
 namespace {
 
 constexpr UINT_PTR kMarqueeTimer = 1, kDecorTimer = 3;
+constexpr UINT kDecorPeriodMs = 3000;
 constexpr COLORREF kTextColour = RGB(225, 255, 255);
-constexpr int kListIds[4] = {IDC_LIST_A_BEFORE, IDC_LIST_A_AFTER, IDC_LIST_B_BEFORE, IDC_LIST_B_AFTER};
-constexpr int kEditIds[4] = {IDC_INPUT_A, IDC_OUTPUT_A, IDC_INPUT_B, IDC_OUTPUT_B};
-
-HINSTANCE g_instance = nullptr;
-HWND g_main = nullptr;
-HIMAGELIST g_kind_images = nullptr;
-HCURSOR g_hand = nullptr;
-HWND g_lists[4] = {};
-HWND g_edits[4] = {};
-HBRUSH g_brush = nullptr;
-HMENU g_menus[2] = {};  // popup menus 136 and 137, loaded on first use
-WNDPROC g_edit_procs[5] = {};
-WNDPROC g_button_procs[2] = {};
-bool g_unit_chosen = false;
-bool g_pressed[2] = {};
-Courts g_courts;
-UnitBox g_boxes[4];
-bool g_syncing = false;  // the program itself is changing a unit box's text or selection
-NvbtnCls g_buttons(7, 2, 2);
-RECT g_widened_from{};  // a widened list's own rectangle, to go back to
-HACCEL g_shortcuts = nullptr;
-HHOOK g_shortcut_hook = nullptr;
-HWND g_button_tips = nullptr;
-
-std::string cp(const char* utf8) { return cp932::from_utf8(utf8); }
-
-std::string window_text(HWND control) {
-    const int length = GetWindowTextLengthW(control);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    GetWindowTextW(control, text.data(), length + 1);
-    text.resize(static_cast<std::size_t>(length));
-    return narrow(text);
-}
-
-Court court_of_list(int j) { return j < 2 ? kCourtA : kCourtB; }
-
-// What the courts change on the window.
-class WindowDisplay : public CourtDisplay {
-public:
-    void show_output(Court court, std::string_view text) override {
-        SetWindowTextW(g_edits[court * 2 + 1], wide(text).c_str());
-    }
-    void show_zoom(std::string_view text) override { SetDlgItemTextW(g_main, IDC_ZOOM, wide(text).c_str()); }
-    void show_message(std::string_view text) override { message_box(text, kConversionErrorCaption, MB_OK); }
-    void focus_input(Court court) override { SetFocus(g_edits[court * 2]); }
-    void mark_court(Court court) override { status_set_court(court == kCourtA ? 1 : 2); }
-};
-
-// A conversion of `court` as the window stands: its input field and the
-// units chosen in its two lists.
-ConversionRequest court_request(Court court, const std::string& input) {
-    return {current_table, current_kind == kTemperatureKind, input, g_boxes[court * 2].chosen(),
-            g_boxes[court * 2 + 1].chosen(), conversion_settings_from_file()};
-}
-
-// The unit lists as select_kind fills them.
-class WindowLists : public UnitListView {
-public:
-    void clear_list(UnitList list) override {
-        g_boxes[list].set(-1);
-        SendMessageW(g_lists[list], CB_RESETCONTENT, 0, 0);
-        SetWindowTextW(g_edits[list], L"");
-    }
-    void append_to_list(UnitList list, std::string_view label) override {
-        // Inserting at the end keeps the display order despite the sort style.
-        SendMessageW(g_lists[list], CB_INSERTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(wide(label).c_str()));
-    }
-    void set_result_line(std::string_view text) override {
-        SetDlgItemTextW(g_main, IDC_ZOOM, wide(text).c_str());
-        g_courts.cleared();
-    }
-    void clear_unit_chosen() override { g_unit_chosen = false; }
-    void status_show_kind(std::string_view name) override {
-        status_refresh_units(kCourtA);
-        status_set_kind(name);
-    }
-};
-
-WindowDisplay g_display;
-WindowLists g_window_lists;
-
-void convert(Court court) {
-    const std::string input = window_text(g_edits[court * 2]);
-    g_courts.convert(court, court_request(court, input), g_display);
-}
-
-void focus_settings_button() { SetFocus(GetDlgItem(g_main, IDC_SETTINGS_BUTTON)); }
-
-void show_popup_menu(int control, int menu) {
-    HMENU& loaded = g_menus[menu == IDM_SETTINGS_MENU ? 0 : 1];
-    if (!loaded) loaded = LoadMenuW(g_instance, MAKEINTRESOURCEW(menu));
-    RECT r{};
-    GetWindowRect(GetDlgItem(g_main, control), &r);
-    TrackPopupMenu(GetSubMenu(loaded, 0), TPM_LEFTBUTTON, r.left, r.bottom, 0, g_main, nullptr);
-}
-
-BOOL CALLBACK collect_owned_tooltip(HWND window, LPARAM data) {
-    wchar_t cls[32] = {};
-    GetClassNameW(window, cls, 32);
-    if (GetWindow(window, GW_OWNER) == g_main && lstrcmpiW(cls, TOOLTIPS_CLASSW) == 0)
-        reinterpret_cast<std::vector<HWND>*>(data)->push_back(window);
-    return TRUE;
-}
-
-// The status bar's tooltip window is owned by the main window and can keep
-// it from becoming topmost again (seen under Wine): the tooltips are
-// detached from it while its place in the z-order changes.
-void set_topmost(bool on) {
-    std::vector<HWND> tooltips;
-    EnumThreadWindows(GetCurrentThreadId(), collect_owned_tooltip, reinterpret_cast<LPARAM>(&tooltips));
-    for (HWND tip : tooltips) SetWindowLongPtrW(tip, GWLP_HWNDPARENT, 0);
-    SetWindowPos(g_main, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    for (HWND tip : tooltips) SetWindowLongPtrW(tip, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(g_main));
-}
-
-void place_window(Placement place) {
-    RECT r{};
-    GetWindowRect(g_main, &r);
-    const Point p = placement_origin(place, GetSystemMetrics(SM_CXMAXIMIZED), GetSystemMetrics(SM_CYMAXIMIZED),
-                                     r.right - r.left, r.bottom - r.top);
-    SetWindowPos(g_main, nullptr, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-}
-
-BOOL CALLBACK collect_monitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
-    MONITORINFO info{};
-    info.cbSize = sizeof info;
-    if (GetMonitorInfoW(monitor, &info)) {
-        const RECT& m = info.rcMonitor;
-        const RECT& w = info.rcWork;
-        reinterpret_cast<std::vector<Monitor>*>(data)->push_back(
-            {{m.left, m.top, m.right, m.bottom}, {w.left, w.top, w.right, w.bottom}});
-    }
-    return TRUE;
-}
-
-// The saved place (negative coordinates as 0, and back onto a monitor when
-// the one it was on is gone), or (0, 0) before the first confirmed exit.
-void restore_position() {
-    Point p{0, 0};
-    if (ini_read_int("INI", "MainExist", "varuno.ini") != 0) {
-        RECT r{};
-        GetWindowRect(g_main, &r);
-        std::vector<Monitor> monitors;
-        EnumDisplayMonitors(nullptr, nullptr, collect_monitor, reinterpret_cast<LPARAM>(&monitors));
-        p = restored_position(ini_read_int("MAIN", "x", "varuno.ini"), ini_read_int("MAIN", "y", "varuno.ini"),
-                              r.right - r.left, r.bottom - r.top, monitors);
-    }
-    SetWindowPos(g_main, HWND_TOPMOST, p.x, p.y, 0, 0, SWP_NOSIZE);
-}
-
-void confirm_exit() {
-    if (message_box(cp("終了しますか"), cp("Varuno：終了確認"),
-                    MB_OKCANCEL | MB_DEFBUTTON2 | MB_ICONQUESTION | MB_SETFOREGROUND) != IDOK)
-        return;
-    KillTimer(g_main, kDecorTimer);
-    RECT r{};
-    GetWindowRect(g_main, &r);
-    ini_write_int("MAIN", "x", r.left, "varuno.ini");
-    ini_write_int("MAIN", "y", r.top, "varuno.ini");
-    ini_write_int("INI", "MainExist", 1, "varuno.ini");
-    EndDialog(g_main, 0);
-}
-
-void copy_zoom_view() {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(GetDlgItem(g_main, IDC_ZOOM))) + 1, L'\0');
-    GetDlgItemTextW(g_main, IDC_ZOOM, text.data(), static_cast<int>(text.size()));
-    const SIZE_T bytes = (wcslen(text.c_str()) + 1) * sizeof(wchar_t);
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes);
-    void* memory = block ? GlobalLock(block) : nullptr;
-    // Another program may hold the clipboard open for a moment.
-    bool opened = false;
-    for (int attempt = 0; memory && attempt < 10 && !(opened = OpenClipboard(g_main) != FALSE); ++attempt) Sleep(20);
-    if (!memory || !opened) {
-        if (memory) GlobalUnlock(block);
-        if (block) GlobalFree(block);
-        MessageBoxW(nullptr, wide_utf8("グローバルメモリが確保できず、クリップボードへのコピーに失敗しました。").c_str(),
-                    wide_utf8("Varuno：コピー失敗").c_str(), MB_OK);
-        return;
-    }
-    memcpy(memory, text.c_str(), bytes);
-    GlobalUnlock(block);
-    EmptyClipboard();
-    // Unicode text: Windows offers it to programs that ask for ANSI text in
-    // their own code page.
-    if (!SetClipboardData(CF_UNICODETEXT, block)) GlobalFree(block);
-    CloseClipboard();
-}
-
-void formula_error_box() {
-    const int answer = message_box(
-        cp("換算結果がエラーとなりました。次の点についてご確認ください。\n\n"
-           "□全角文字を使用している。→半角文字のみ使用可能です。\n"
-           "□半角スペースを入力した。→半角スペースは入力しないでください。\n"
-           "□非対応の数式を使用した。→本ソフトウェアのヘルプファイル記載の数式をご使用ください。\n"
-           "□数式が入力途中・関数で括弧閉じをしていない。→入力途中の場合は、Errと表示されます。最後まで入力してみてください。\n"
-           "□かなり大きな（もしくは、かなり小さい）数字を入力した。→数値の範囲は、 1.7×10±308 （15桁）となっております。\n\n\n"
-           "上記項目で解決しない場合は、ソフトウェアの不具合の可能性があります。下の『いいえ』を押すと、ヘルプファイルを表示しますので、"
-           "そちらをご参照の上、作者宛てのメールをお願いいたします。"),
-        cp("Varuno：数式エラー"), MB_YESNO);
-    if (answer == IDNO && open_help(g_main, kHelpFormulaErrors)) ShowWindow(g_main, SW_MINIMIZE);
-}
-
-// While a unit list's drop-down is open it may be widened to 240 pixels over
-// the other court; the two controls it covers are hidden meanwhile.
-struct Widening {
-    int list, shift, hide1, hide2;
-};
-constexpr Widening kWidening[4] = {{IDC_LIST_A_BEFORE, 0, IDC_INPUT_B, IDC_LIST_B_BEFORE},
-                                   {IDC_LIST_A_AFTER, 0, IDC_OUTPUT_B, IDC_LIST_B_AFTER},
-                                   {IDC_LIST_B_BEFORE, -172, IDC_INPUT_B, IDC_LIST_A_BEFORE},
-                                   {IDC_LIST_B_AFTER, -172, IDC_OUTPUT_B, IDC_LIST_A_AFTER}};
-
-RECT client_rect_of(int id) {
-    RECT r{};
-    GetWindowRect(GetDlgItem(g_main, id), &r);
-    MapWindowPoints(nullptr, g_main, reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
-void widen_list(int j) {
-    if (!widen_lists_setting()) return;
-    const Widening& w = kWidening[j];
-    g_widened_from = client_rect_of(w.list);
-    // Its place in the z-order is its place in the Tab order: it stays.
-    SetWindowPos(GetDlgItem(g_main, w.list), nullptr, g_widened_from.left + w.shift, g_widened_from.top, 240, 300,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-    ShowWindow(GetDlgItem(g_main, w.hide1), SW_HIDE);
-    ShowWindow(GetDlgItem(g_main, w.hide2), SW_HIDE);
-}
-
-void restore_list(int j) {
-    if (!widen_lists_setting()) return;
-    const Widening& w = kWidening[j];
-    const RECT now = client_rect_of(w.list);
-    SetWindowPos(GetDlgItem(g_main, w.list), nullptr, now.left - w.shift, now.top, 68, 300, SWP_NOZORDER | SWP_NOACTIVATE);
-    ShowWindow(GetDlgItem(g_main, w.hide1), SW_SHOW);
-    ShowWindow(GetDlgItem(g_main, w.hide2), SW_SHOW);
-}
-
-LRESULT CALLBACK edit_subclass(HWND edit, UINT message, WPARAM wparam, LPARAM lparam) {
-    const int id = GetDlgCtrlID(edit);
-    const int slot = id == IDC_ZOOM ? 4 : id - IDC_INPUT_A;
-    const Court court = id == IDC_INPUT_A || id == IDC_OUTPUT_A ? kCourtA : kCourtB;
-    if (message == WM_KEYUP && wparam == VK_RETURN && id != IDC_ZOOM) convert(court);
-    if (message == WM_LBUTTONUP) {
-        if (id != IDC_ZOOM)
-            status_refresh_units(court);
-        else if (g_courts.formula_error())
-            formula_error_box();
-    }
-    return CallWindowProcW(g_edit_procs[slot], edit, message, wparam, lparam);
-}
-
-LRESULT CALLBACK button_subclass(HWND button, UINT message, WPARAM wparam, LPARAM lparam) {
-    const int slot = GetDlgCtrlID(button) == IDC_CONVERT_A ? 0 : 1;
-    if (message == WM_LBUTTONDOWN || message == WM_LBUTTONUP) {
-        g_pressed[slot] = message == WM_LBUTTONDOWN;
-        InvalidateRect(button, nullptr, TRUE);
-    }
-    return CallWindowProcW(g_button_procs[slot], button, message, wparam, lparam);
-}
-
-void subclass(int id, WNDPROC proc, WNDPROC& old) {
-    old = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(GetDlgItem(g_main, id), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(proc)));
-}
-
-void unsubclass(int id, WNDPROC old) {
-    if (old) SetWindowLongPtrW(GetDlgItem(g_main, id), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(old));
-}
-
-void on_button(int id, int state);
-
-// The text a unit list's box shows.
-std::string box_text(int j) { return window_text(g_lists[j]); }
-
-// Shows `position` as the list's selection while keeping `text` in its box
-// and the caret where it was: selecting an item rewrites the box's text.
-void select_keeping_text(int j, int position, const std::string& text) {
-    HWND edit = GetWindow(g_lists[j], GW_CHILD);
-    DWORD start = 0, end = 0;
-    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    g_syncing = true;
-    SendMessageW(g_lists[j], CB_SETCURSEL, static_cast<WPARAM>(position), 0);
-    if (box_text(j) != text) SetWindowTextW(g_lists[j], wide(text).c_str());
-    SendMessageW(edit, EM_SETSEL, start, end);
-    g_syncing = false;
-}
-
-// The unit chosen in list j changed (the user's choice, never the list's
-// own highlight): the status bar takes it and the court converts again, or,
-// when it does not convert, shows no result of other units.
-void unit_changed(int j) {
-    if (current_kind < 0) {
-        // A guidance line chosen while no kind is: the kind panel opens.
-        if (g_boxes[j].chosen() >= 0) on_button(IDC_BTN_KIND, 0);
-        return;
-    }
-    g_unit_chosen = true;
-    status_list_changed(j);
-    const Court court = court_of_list(j);
-    g_courts.units_changed(court, court_request(court, window_text(g_edits[court * 2])), g_display);
-}
-
-// Typing into a unit list's box chooses the unit whose label it is.
-void box_typed(int j) {
-    const std::string text = box_text(j);
-    const int match = current_table ? find_label(*current_table, text) : -1;
-    if (g_boxes[j].is_open()) {
-        // Only the highlight follows, so that Enter picks the typed unit.
-        if (match >= 0) select_keeping_text(j, match, text);
-        return;
-    }
-    if (!g_boxes[j].typed(match)) return;
-    select_keeping_text(j, match, text);
-    unit_changed(j);
-}
-
-// Keys in a unit list's box while its list is open: Enter picks the
-// highlighted unit; the arrow and page keys move through the list, after
-// which closing it by keyboard picks too. Alt+Down and Alt+Up open and close
-// the list here, as F4 does, so that the Alt key never leaves the window in
-// menu mode.
-LRESULT CALLBACK box_edit_subclass(HWND edit, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR j, DWORD_PTR) {
-    HWND combo = g_lists[j];
-    const bool open = SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0) != 0;
-    if (message == WM_KEYDOWN && open) {
-        switch (wparam) {
-        case VK_RETURN: g_boxes[j].picked(); break;
-        case VK_UP: case VK_DOWN: case VK_PRIOR: case VK_NEXT: g_boxes[j].navigated(); break;
-        case VK_F4: g_boxes[j].closing_by_key(); break;
-        default: break;
-        }
-    }
-    if (message == WM_SYSKEYDOWN && (wparam == VK_DOWN || wparam == VK_UP)) {
-        if (open) g_boxes[j].closing_by_key();
-        SendMessageW(combo, CB_SHOWDROPDOWN, !open, 0);
-        return 0;
-    }
-    return DefSubclassProc(edit, message, wparam, lparam);
-}
-
-// A click that ends on an item of a unit list's open list picks it; a click
-// anywhere else (its arrow, outside) closes the list without a choice.
-LRESULT CALLBACK dropdown_subclass(HWND list, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR j, DWORD_PTR) {
-    if (message == WM_LBUTTONUP) {
-        RECT client{};
-        GetClientRect(list, &client);
-        const POINT at{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))};
-        if (PtInRect(&client, at)) g_boxes[j].picked();
-    }
-    return DefSubclassProc(list, message, wparam, lparam);
-}
-
-void subclass_unit_boxes() {
-    for (UINT_PTR j = 0; j < 4; ++j) {
-        COMBOBOXINFO info{};
-        info.cbSize = sizeof info;
-        if (!GetComboBoxInfo(g_lists[j], &info)) continue;
-        SetWindowSubclass(info.hwndItem, box_edit_subclass, j, 0);
-        SetWindowSubclass(info.hwndList, dropdown_subclass, j, 0);
-    }
-}
-
-void unsubclass_unit_boxes() {
-    for (UINT_PTR j = 0; j < 4; ++j) {
-        COMBOBOXINFO info{};
-        info.cbSize = sizeof info;
-        if (!GetComboBoxInfo(g_lists[j], &info)) continue;
-        RemoveWindowSubclass(info.hwndItem, box_edit_subclass, j);
-        RemoveWindowSubclass(info.hwndList, dropdown_subclass, j);
-    }
-}
-
-void add_function_buttons() {
-    g_buttons.hw = g_main;
-    g_buttons.SetDragArea(0, 50, 0, -1, 1);
-    g_buttons.InitialPush(IDC_BTN_CLOSE, 5001, 5002, 0);
-    g_buttons.InitialPush(IDC_BTN_MINIMISE, 5009, 5010, 0);
-    g_buttons.InitialToggle(IDC_BTN_TOPMOST, 5013, 5014, 5015, 1);
-    g_buttons.InitialPush(IDC_BTN_HELP, 5017, 5018, 0);
-    g_buttons.InitialPush(IDC_BTN_ABOUT, 5021, 5022, 0);
-    g_buttons.InitialPush(IDC_BTN_KIND, 5025, 5026, 0);
-    g_buttons.InitialPush(IDC_BTN_FAVOURITES, 5029, 5030, 0);
-    g_buttons.InitialRadio(IDC_LIVE_A_ON, 5033, 5034, 5035, 2, 0);
-    g_buttons.InitialRadio(IDC_LIVE_B_ON, 5041, 5042, 5043, 2, 1);
-}
-
-// The main window runs as a modal dialog, whose message loop knows no
-// accelerators: the keyboard shortcuts are translated in a message filter of
-// that loop, for the main window and its controls only.
-LRESULT CALLBACK shortcut_filter(int code, WPARAM wparam, LPARAM lparam) {
-    auto* message = reinterpret_cast<MSG*>(lparam);
-    if (code == MSGF_DIALOGBOX && message && g_shortcuts &&
-        (message->hwnd == g_main || IsChild(g_main, message->hwnd)) &&
-        TranslateAcceleratorW(g_main, g_shortcuts, message))
-        return TRUE;
-    return CallNextHookEx(g_shortcut_hook, code, wparam, lparam);
-}
+constexpr UINT_PTR kZoomSubclass = 4;  // the value fields are subclassed as 0 ... 3
+constexpr int kInputLimit = 32767;     // characters a value field takes
+// The main window carries its object in a window property, so that the
+// shortcut filter, which gets no data of its own, can find it.
+constexpr const wchar_t* kWindowProperty = L"Varuno.MainWindow";
 
 // Each picture button's name, and its tooltip with the keyboard shortcut.
-// The name is the window text of every picture of the button, so that a
-// screen reader announces whichever of them is on show.
 struct ButtonName {
     int first, count;  // the button's pictures
     const char* name;
@@ -458,140 +46,403 @@ constexpr ButtonName kButtonNames[] = {
     {IDC_LIVE_B_OFF, 4, "Bコート：手動換算", "Bコート：手動換算 (Ctrl+L)"},
 };
 
-void name_buttons() {
-    g_button_tips = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, g_main, nullptr, g_instance, nullptr);
-    for (const ButtonName& button : kButtonNames) {
-        const std::wstring name = wide_utf8(button.name);
-        // The static's own WM_SETTEXT would take the text for a picture name.
-        for (int id = button.first; id < button.first + button.count; ++id)
-            DefWindowProcW(GetDlgItem(g_main, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
-        std::wstring tip = wide_utf8(button.tip);
-        TOOLINFOW tool{};
-        tool.cbSize = TTTOOLINFOW_V2_SIZE;
-        tool.uFlags = TTF_SUBCLASS;
-        tool.hwnd = g_main;
-        tool.uId = static_cast<UINT_PTR>(button.first);
-        tool.rect = client_rect_of(button.first);
-        tool.lpszText = tip.data();
-        SendMessageW(g_button_tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    }
+std::string window_text(HWND control) {
+    const int length = GetWindowTextLengthW(control);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    GetWindowTextW(control, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(length));
+    return narrow(text);
 }
 
-// Image k is the picture of kind k. Kinds share pictures, so each picture is
-// loaded once and added for every kind that shows it (loading is the slow
-// part of start-up under Wine).
-void build_kind_images() {
-    g_kind_images = ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 2, 0);
-    std::vector<std::pair<int, HBITMAP>> loaded;
+BOOL CALLBACK collect_owned_tooltip(HWND window, LPARAM data) {
+    auto* found = reinterpret_cast<std::pair<HWND, std::vector<HWND>>*>(data);
+    wchar_t cls[32] = {};
+    GetClassNameW(window, cls, 32);
+    if (GetWindow(window, GW_OWNER) == found->first && lstrcmpiW(cls, TOOLTIPS_CLASSW) == 0)
+        found->second.push_back(window);
+    return TRUE;
+}
+
+BOOL CALLBACK collect_monitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (GetMonitorInfoW(monitor, &info)) {
+        const RECT& m = info.rcMonitor;
+        const RECT& w = info.rcWork;
+        reinterpret_cast<std::vector<Monitor>*>(data)->push_back(
+            {{m.left, m.top, m.right, m.bottom}, {w.left, w.top, w.right, w.bottom}});
+    }
+    return TRUE;
+}
+
+} // namespace
+
+MainWindow::MainWindow(HINSTANCE instance) : instance_(instance) {}
+
+MainWindow::~MainWindow() = default;
+
+INT_PTR MainWindow::run() {
+    return DialogBoxParamW(instance_, MAKEINTRESOURCEW(IDD_MAIN), nullptr, dialog_proc, reinterpret_cast<LPARAM>(this));
+}
+
+// ---- What the dialogs may do ----
+
+// Image k is the picture of kind k, made when the kind panel first needs it.
+// Kinds share pictures, so each picture is loaded once and added for every
+// kind that shows it.
+HIMAGELIST MainWindow::kind_images() {
+    if (kind_images_) return kind_images_.get();
+    kind_images_.reset(ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 2, 0));
+    std::vector<std::pair<int, UniqueBitmap>> loaded;
     for (int k = 0; k < kind_count; ++k) {
         const int number = kind_icons[static_cast<std::size_t>(k)];
         HBITMAP picture = nullptr;
         for (const auto& [n, bitmap] : loaded)
-            if (n == number) picture = bitmap;
+            if (n == number) picture = bitmap.get();
         if (!picture) {
-            picture = static_cast<HBITMAP>(
-                LoadImageW(g_instance, MAKEINTRESOURCEW(number), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
-            loaded.emplace_back(number, picture);
+            picture = static_cast<HBITMAP>(LoadImageW(instance_, MAKEINTRESOURCEW(number), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
+            loaded.emplace_back(number, UniqueBitmap(picture));
         }
-        ImageList_AddMasked(g_kind_images, picture, RGB(255, 0, 255));
+        // A picture that cannot be loaded still takes its place, so that
+        // every later kind keeps its own picture.
+        if (!picture || ImageList_AddMasked(kind_images_.get(), picture, RGB(255, 0, 255)) < 0)
+            ImageList_SetImageCount(kind_images_.get(), static_cast<UINT>(k + 1));
     }
-    for (const auto& entry : loaded) DeleteObject(entry.second);
+    return kind_images_.get();
 }
 
-void start_up(HWND window) {
-    g_main = window;
-    SetWindowTextW(window, kMainWindowTitle);
-    SendMessageW(window, WM_SETICON, ICON_SMALL,
-                 reinterpret_cast<LPARAM>(LoadImageW(g_instance, MAKEINTRESOURCEW(IDI_PROGRAM_SMALL), IMAGE_ICON, 16, 16, 0)));
-    SendMessageW(window, WM_SETICON, ICON_BIG,
-                 reinterpret_cast<LPARAM>(LoadImageW(g_instance, MAKEINTRESOURCEW(IDI_PROGRAM), IMAGE_ICON, 32, 32, 0)));
-    g_hand = LoadCursorW(g_instance, MAKEINTRESOURCEW(IDR_HAND_CURSOR));
-    for (int i = 0; i < 4; ++i) {
-        g_lists[i] = GetDlgItem(window, kListIds[i]);
-        g_edits[i] = GetDlgItem(window, kEditIds[i]);
+void MainWindow::select_kind(int kind) {
+    if (const udb* table = varuno::select_kind(tables_, kind, settings_.sort_option(), *this)) model_.kind_chosen(kind, table);
+}
+
+void MainWindow::select_unit(int list, int position) {
+    model_.box(list).set(position);
+    syncing_ = true;
+    SendMessageW(lists_[static_cast<std::size_t>(list)], CB_SETCURSEL, static_cast<WPARAM>(position), 0);
+    syncing_ = false;
+}
+
+std::optional<UnitTexts> MainWindow::unit_of_list(int j) const {
+    const udb* table = model_.table();
+    const int p = model_.box(j).chosen();
+    if (!table || p < 0 || p >= table->count) return std::nullopt;
+    return UnitTexts{unit_name(*table, p), unit_remark(*table, p)};
+}
+
+void MainWindow::show_unit_in_status(int list) {
+    if (auto unit = unit_of_list(list)) status_.list_changed(list % 2 == 1, *unit);
+}
+
+void MainWindow::show_court_units_in_status(Court court) {
+    const int first = court == kCourtA ? 0 : 2;
+    status_.refresh_units(unit_of_list(first), unit_of_list(first + 1));
+}
+
+void MainWindow::settings_saved(const Settings& saved) {
+    settings_ = read_settings();
+    status_.set_interval(saved.marquee_ms);
+    restart_decorative_timer(settings_.decorative_line);
+}
+
+void MainWindow::apply_settings_to_courts() {
+    select_kind(model_.kind());
+    show_court_units_in_status(kCourtA);
+    status_.set_court(0);
+}
+
+// ---- What select_kind does to the lists ----
+
+void MainWindow::clear_list(UnitList list) {
+    SendMessageW(lists_[list], CB_RESETCONTENT, 0, 0);
+    SetWindowTextW(edits_[list], L"");
+}
+
+void MainWindow::append_to_list(UnitList list, std::string_view label) {
+    // Inserting at the end keeps the display order despite the sort style.
+    SendMessageW(lists_[list], CB_INSERTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(wide(label).c_str()));
+}
+
+void MainWindow::set_result_line(std::string_view text) { SetDlgItemTextW(window_, IDC_ZOOM, wide(text).c_str()); }
+
+void MainWindow::status_show_kind(std::string_view name) {
+    status_.refresh_units(std::nullopt, std::nullopt);
+    status_.set_kind(name);
+}
+
+// ---- What the courts show ----
+
+void MainWindow::show_output(Court court, std::string_view text) {
+    SetWindowTextW(edits_[static_cast<std::size_t>(court * 2 + 1)], wide(text).c_str());
+}
+
+void MainWindow::show_zoom(std::string_view text) { SetDlgItemTextW(window_, IDC_ZOOM, wide(text).c_str()); }
+
+void MainWindow::show_message(std::string_view text) { message_box(text, kConversionErrorCaption, MB_OK); }
+
+void MainWindow::focus_input(Court court) { SetFocus(edits_[static_cast<std::size_t>(court * 2)]); }
+
+void MainWindow::mark_court(Court court) { status_.set_court(court == kCourtA ? 1 : 2); }
+
+void MainWindow::convert(Court court) {
+    const std::string input = window_text(edits_[static_cast<std::size_t>(court * 2)]);
+    model_.courts().convert(court, model_.request(court, input, settings_.conversion()), *this);
+}
+
+// ---- Helpers ----
+
+RECT MainWindow::client_rect_of(int id) const {
+    RECT r{};
+    GetWindowRect(GetDlgItem(window_, id), &r);
+    MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+std::string MainWindow::control_text(int id) const { return window_text(GetDlgItem(window_, id)); }
+
+int MainWindow::message_box(std::string_view text, std::string_view caption, UINT type) const {
+    return MessageBoxW(window_, wide(text).c_str(), wide(caption).c_str(), type);
+}
+
+void MainWindow::focus_settings_button() { SetFocus(GetDlgItem(window_, IDC_SETTINGS_BUTTON)); }
+
+void MainWindow::focus_input_a() { SetFocus(edits_[0]); }
+
+void MainWindow::restart_decorative_timer(bool moving) {
+    KillTimer(window_, kDecorTimer);
+    if (moving) SetTimer(window_, kDecorTimer, kDecorPeriodMs, nullptr);
+}
+
+// ---- Start-up and exit ----
+
+// The main window runs as a modal dialog, whose message loop knows no
+// accelerators: the keyboard shortcuts are translated in a message filter of
+// that loop, for the main window and its controls only.
+LRESULT CALLBACK MainWindow::shortcut_filter(int code, WPARAM wparam, LPARAM lparam) {
+    auto* message = reinterpret_cast<MSG*>(lparam);
+    if (code == MSGF_DIALOGBOX && message && message->hwnd) {
+        HWND root = GetAncestor(message->hwnd, GA_ROOT);
+        auto* self = static_cast<MainWindow*>(GetPropW(root, kWindowProperty));
+        if (self && self->shortcuts_ && TranslateAcceleratorW(root, self->shortcuts_, message)) return TRUE;
     }
-    build_kind_images();
-    load_unit_tables();
+    return CallNextHookEx(nullptr, code, wparam, lparam);
+}
+
+void MainWindow::add_function_buttons() {
+    buttons_.hw = window_;
+    buttons_.SetDragArea(0, 50, 0, -1, 1);
+    buttons_.InitialPush(IDC_BTN_CLOSE, 5001, 5002, 0);
+    buttons_.InitialPush(IDC_BTN_MINIMISE, 5009, 5010, 0);
+    buttons_.InitialToggle(IDC_BTN_TOPMOST, 5013, 5014, 5015, 1);
+    buttons_.InitialPush(IDC_BTN_HELP, 5017, 5018, 0);
+    buttons_.InitialPush(IDC_BTN_ABOUT, 5021, 5022, 0);
+    buttons_.InitialPush(IDC_BTN_KIND, 5025, 5026, 0);
+    buttons_.InitialPush(IDC_BTN_FAVOURITES, 5029, 5030, 0);
+    buttons_.InitialRadio(IDC_LIVE_A_ON, 5033, 5034, 5035, 2, 0);
+    buttons_.InitialRadio(IDC_LIVE_B_ON, 5041, 5042, 5043, 2, 1);
+}
+
+// The name is the window text of every picture of a button, so that a
+// screen reader announces whichever of them is on show.
+void MainWindow::name_buttons() {
+    button_tips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance_, nullptr);
+    for (const ButtonName& button : kButtonNames) {
+        const std::wstring name = wide_utf8(button.name);
+        // The static's own WM_SETTEXT would take the text for a picture name.
+        for (int id = button.first; id < button.first + button.count; ++id)
+            DefWindowProcW(GetDlgItem(window_, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
+        if (!button_tips_) continue;
+        std::wstring tip = wide_utf8(button.tip);
+        TOOLINFOW tool{};
+        tool.cbSize = TTTOOLINFOW_V2_SIZE;
+        tool.uFlags = TTF_SUBCLASS;
+        tool.hwnd = window_;
+        tool.uId = static_cast<UINT_PTR>(button.first);
+        tool.rect = client_rect_of(button.first);
+        tool.lpszText = tip.data();
+        SendMessageW(button_tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+}
+
+void MainWindow::subclass_controls() {
+    for (UINT_PTR i = 0; i < 4; ++i) SetWindowSubclass(edits_[i], edit_subclass, i, reinterpret_cast<DWORD_PTR>(this));
+    SetWindowSubclass(GetDlgItem(window_, IDC_ZOOM), edit_subclass, kZoomSubclass, reinterpret_cast<DWORD_PTR>(this));
+    for (int id : {IDC_CONVERT_A, IDC_CONVERT_B})
+        SetWindowSubclass(GetDlgItem(window_, id), convert_button_subclass, 0, reinterpret_cast<DWORD_PTR>(this));
+    for (UINT_PTR j = 0; j < 4; ++j) {
+        COMBOBOXINFO info{};
+        info.cbSize = sizeof info;
+        if (!GetComboBoxInfo(lists_[j], &info)) continue;
+        SetWindowSubclass(info.hwndItem, box_edit_subclass, j, reinterpret_cast<DWORD_PTR>(this));
+        SetWindowSubclass(info.hwndList, dropdown_subclass, j, reinterpret_cast<DWORD_PTR>(this));
+    }
+}
+
+// The saved place (negative coordinates as 0, and back onto a monitor when
+// the one it was on is gone), or (0, 0) before the first confirmed exit.
+void MainWindow::restore_position() {
+    Point p{0, 0};
+    if (ini_read_int("INI", "MainExist", "varuno.ini") != 0) {
+        RECT r{};
+        GetWindowRect(window_, &r);
+        std::vector<Monitor> monitors;
+        EnumDisplayMonitors(nullptr, nullptr, collect_monitor, reinterpret_cast<LPARAM>(&monitors));
+        p = restored_position(ini_read_int("MAIN", "x", "varuno.ini"), ini_read_int("MAIN", "y", "varuno.ini"),
+                              r.right - r.left, r.bottom - r.top, monitors);
+    }
+    SetWindowPos(window_, HWND_TOPMOST, p.x, p.y, 0, 0, SWP_NOSIZE);
+}
+
+void MainWindow::start_up(HWND window) {
+    window_ = window;
+    SetPropW(window, kWindowProperty, this);
+    SetWindowTextW(window, wide_utf8(contract::kMainWindowTitle).c_str());
+    small_icon_.reset(static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_PROGRAM_SMALL), IMAGE_ICON, 16, 16, 0)));
+    big_icon_.reset(static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_PROGRAM), IMAGE_ICON, 32, 32, 0)));
+    SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small_icon_.get()));
+    SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big_icon_.get()));
+    hand_ = LoadCursorW(instance_, MAKEINTRESOURCEW(IDR_HAND_CURSOR));
+    for (std::size_t i = 0; i < 4; ++i) {
+        lists_[i] = GetDlgItem(window, IDC_LIST_A_BEFORE + static_cast<int>(i));
+        edits_[i] = GetDlgItem(window, IDC_INPUT_A + static_cast<int>(i));
+        SendMessageW(edits_[i], EM_LIMITTEXT, kInputLimit, 0);
+    }
+    painter_ = std::make_unique<MainPainter>(instance_);
+    tables_.load_all();
     add_function_buttons();
-    g_shortcuts = LoadAcceleratorsW(g_instance, MAKEINTRESOURCEW(IDA_MAIN));
-    g_shortcut_hook = SetWindowsHookExW(WH_MSGFILTER, shortcut_filter, nullptr, GetCurrentThreadId());
-    if (decorative_line_setting()) SetTimer(window, kDecorTimer, 3000, nullptr);
-    for (int i = 0; i < 4; ++i) subclass(kEditIds[i], edit_subclass, g_edit_procs[i]);
-    subclass(IDC_ZOOM, edit_subclass, g_edit_procs[4]);
-    subclass(IDC_CONVERT_A, button_subclass, g_button_procs[0]);
-    subclass(IDC_CONVERT_B, button_subclass, g_button_procs[1]);
-    subclass_unit_boxes();
-    if (ini_read_int("INI", "SetExist", kSettingsFile) == 0) write_default_settings();
+    shortcuts_ = LoadAcceleratorsW(instance_, MAKEINTRESOURCEW(IDA_MAIN));
+    shortcut_hook_.reset(SetWindowsHookExW(WH_MSGFILTER, shortcut_filter, nullptr, GetCurrentThreadId()));
+    // The defaults are in place before anything reads a setting, also at
+    // the very first start (when the file does not exist yet).
+    ensure_settings();
+    settings_ = read_settings();
+    restart_decorative_timer(settings_.decorative_line);
+    subclass_controls();
     restore_position();
-    if (!std::filesystem::exists(path_beside_program(kSettingsFile))) write_default_settings();
-    status_create(window);
+    status_.create(window, instance_, settings_.marquee_ms);
     // Tooltip windows keep Wine from making the window topmost: the buttons'
     // tips come after the window has its place, like the status bar's.
     name_buttons();
-    static const char* const kGuidance[5] = {"―まずは単位種を選択して下さい。", "―単位種とは、単位の種類のことです。",
-                                             "―例えば、面積や圧力がこれにあたります。", "―ここをクリックすると、",
-                                             "　　自動的に単位種選択ボックスを表示します。"};
-    for (HWND list : g_lists)
-        for (const char* line : kGuidance)
+    for (HWND list : lists_)
+        for (std::string_view line : kGuidanceLines)
             SendMessageW(list, CB_INSERTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(wide_utf8(line).c_str()));
-    if (ini_read_int("type1", "exp", "corvid_varuno.ini") == 0) start_guide(window);
+    if (ini_read_int(contract::kGuideIniSection, contract::kGuideIniKey, contract::kGuideIniFile) == 0) start_guide(window);
 }
 
-void shut_down() {
-    status_release();
-    for (int i = 0; i < 4; ++i) unsubclass(kEditIds[i], g_edit_procs[i]);
-    unsubclass(IDC_ZOOM, g_edit_procs[4]);
-    unsubclass(IDC_CONVERT_A, g_button_procs[0]);
-    unsubclass(IDC_CONVERT_B, g_button_procs[1]);
-    unsubclass_unit_boxes();
-    if (g_shortcut_hook) UnhookWindowsHookEx(g_shortcut_hook);
-    g_shortcut_hook = nullptr;
+void MainWindow::shut_down() {
+    status_.release();
+    for (UINT_PTR i = 0; i < 4; ++i) RemoveWindowSubclass(edits_[i], edit_subclass, i);
+    RemoveWindowSubclass(GetDlgItem(window_, IDC_ZOOM), edit_subclass, kZoomSubclass);
+    for (int id : {IDC_CONVERT_A, IDC_CONVERT_B}) RemoveWindowSubclass(GetDlgItem(window_, id), convert_button_subclass, 0);
+    for (UINT_PTR j = 0; j < 4; ++j) {
+        COMBOBOXINFO info{};
+        info.cbSize = sizeof info;
+        if (!GetComboBoxInfo(lists_[j], &info)) continue;
+        RemoveWindowSubclass(info.hwndItem, box_edit_subclass, j);
+        RemoveWindowSubclass(info.hwndList, dropdown_subclass, j);
+    }
+    shortcut_hook_.reset();
+    RemovePropW(window_, kWindowProperty);
     PostQuitMessage(0);
 }
 
-void focus_input_a() { SetFocus(g_edits[0]); }
-
-// The kind panel, and the unit search when the panel asks for it. A search
-// hit applied to the courts leaves the focus in court A's input field, ready
-// for a value; otherwise the panel has left it on court A's before list.
-void open_kind_panel_and_search() {
-    if (open_kind_panel() && open_search_dialog()) focus_input_a();
+void MainWindow::confirm_exit() {
+    if (message_box(cp932::from_utf8("終了しますか"), cp932::from_utf8("Varuno：終了確認"),
+                    MB_OKCANCEL | MB_DEFBUTTON2 | MB_ICONQUESTION | MB_SETFOREGROUND) != IDOK)
+        return;
+    KillTimer(window_, kDecorTimer);
+    RECT r{};
+    GetWindowRect(window_, &r);
+    ini_write_int("MAIN", "x", r.left, "varuno.ini");
+    ini_write_int("MAIN", "y", r.top, "varuno.ini");
+    ini_write_int("INI", "MainExist", 1, "varuno.ini");
+    EndDialog(window_, 0);
 }
 
-// Function-button reports: wParam the reported id, lParam the new state.
-// After the window commands the focus goes to the settings button.
-void on_button(int id, int state) {
-    switch (id) {
-    case IDC_BTN_CLOSE: confirm_exit(); return;
-    case IDC_BTN_MINIMISE: ShowWindow(g_main, SW_MINIMIZE); break;
-    case IDC_BTN_TOPMOST: set_topmost(state == 1); break;
-    case IDC_BTN_HELP: show_popup_menu(IDC_BTN_HELP, IDM_HELP_MENU); return;  // the chosen command moves the focus
-    case IDC_BTN_ABOUT: open_about_box(); break;
-    case IDC_BTN_KIND: open_kind_panel_and_search(); return;
-    case IDC_BTN_FAVOURITES:
-        if (open_favourites_panel()) focus_input_a();  // a pair re-converted: ready for a value
+// ---- Window commands ----
+
+void MainWindow::show_popup_menu(int control, int menu) {
+    UniqueMenu& loaded = menus_[menu == IDM_SETTINGS_MENU ? 0 : 1];
+    if (!loaded) loaded.reset(LoadMenuW(instance_, MAKEINTRESOURCEW(menu)));
+    RECT r{};
+    GetWindowRect(GetDlgItem(window_, control), &r);
+    TrackPopupMenu(GetSubMenu(loaded.get(), 0), TPM_LEFTBUTTON, r.left, r.bottom, 0, window_, nullptr);
+}
+
+// The status bar's tooltip window is owned by the main window and can keep
+// it from becoming topmost again (seen under Wine): the tooltips are
+// detached from it while its place in the z-order changes.
+void MainWindow::set_topmost(bool on) {
+    std::pair<HWND, std::vector<HWND>> tooltips{window_, {}};
+    EnumThreadWindows(GetCurrentThreadId(), collect_owned_tooltip, reinterpret_cast<LPARAM>(&tooltips));
+    for (HWND tip : tooltips.second) SetWindowLongPtrW(tip, GWLP_HWNDPARENT, 0);
+    SetWindowPos(window_, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    for (HWND tip : tooltips.second) SetWindowLongPtrW(tip, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(window_));
+}
+
+void MainWindow::place_window(Placement place) {
+    RECT r{};
+    GetWindowRect(window_, &r);
+    const Point p = placement_origin(place, GetSystemMetrics(SM_CXMAXIMIZED), GetSystemMetrics(SM_CYMAXIMIZED),
+                                     r.right - r.left, r.bottom - r.top);
+    SetWindowPos(window_, nullptr, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+}
+
+void MainWindow::copy_zoom_view() {
+    HWND zoom = GetDlgItem(window_, IDC_ZOOM);
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(zoom)) + 1, L'\0');
+    GetWindowTextW(zoom, text.data(), static_cast<int>(text.size()));
+    const SIZE_T bytes = (wcslen(text.c_str()) + 1) * sizeof(wchar_t);
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes);
+    void* memory = block ? GlobalLock(block) : nullptr;
+    // Another program may hold the clipboard open for a moment.
+    bool opened = false;
+    for (int attempt = 0; memory && attempt < 10 && !(opened = OpenClipboard(window_) != FALSE); ++attempt) Sleep(20);
+    if (!memory || !opened) {
+        if (memory) GlobalUnlock(block);
+        if (block) GlobalFree(block);
+        MessageBoxW(nullptr, wide_utf8("グローバルメモリが確保できず、クリップボードへのコピーに失敗しました。").c_str(),
+                    wide_utf8("Varuno：コピー失敗").c_str(), MB_OK);
         return;
-    case IDC_LIVE_A_ON:
-    case IDC_LIVE_A_OFF:
-        g_courts.set_live(kCourtA, id == IDC_LIVE_A_ON);
-        InvalidateRect(GetDlgItem(g_main, IDC_CONVERT_A), nullptr, TRUE);
-        return;
-    case IDC_LIVE_B_ON:
-    case IDC_LIVE_B_OFF:
-        g_courts.set_live(kCourtB, id == IDC_LIVE_B_ON);
-        InvalidateRect(GetDlgItem(g_main, IDC_CONVERT_B), nullptr, TRUE);
-        return;
-    default: return;
     }
-    focus_settings_button();
+    memcpy(memory, text.c_str(), bytes);
+    GlobalUnlock(block);
+    EmptyClipboard();
+    // Unicode text: Windows offers it to programs that ask for ANSI text in
+    // their own code page.
+    if (!SetClipboardData(CF_UNICODETEXT, block)) GlobalFree(block);
+    CloseClipboard();
+}
+
+void MainWindow::formula_error_box() {
+    const int answer = message_box(
+        cp932::from_utf8(
+            "換算結果がエラーとなりました。次の点についてご確認ください。\n\n"
+            "□全角文字を使用している。→半角文字のみ使用可能です。\n"
+            "□半角スペースを入力した。→半角スペースは入力しないでください。\n"
+            "□非対応の数式を使用した。→本ソフトウェアのヘルプファイル記載の数式をご使用ください。\n"
+            "□数式が入力途中・関数で括弧閉じをしていない。→入力途中の場合は、Errと表示されます。最後まで入力してみてください。\n"
+            "□かなり大きな（もしくは、かなり小さい）数字を入力した。→数値の範囲は、 1.7×10±308 （15桁）となっております。\n\n\n"
+            "上記項目で解決しない場合は、ソフトウェアの不具合の可能性があります。下の『いいえ』を押すと、ヘルプファイルを表示しますので、"
+            "そちらをご参照の上、作者宛てのメールをお願いいたします。"),
+        cp932::from_utf8("Varuno：数式エラー"), MB_YESNO);
+    if (answer == IDNO && open_help(window_, kHelpFormulaErrors)) ShowWindow(window_, SW_MINIMIZE);
+}
+
+// The kind panel, and the unit search when the panel asks for it. The panel
+// leaves the focus on court A's before list; a search hit applied to the
+// courts leaves it in court A's input field, ready for a value.
+void MainWindow::open_kind_panel_and_search() {
+    const bool search = open_kind_panel(*this);
+    SetFocus(lists_[0]);
+    if (search && open_search_dialog(*this, dialog_memory_)) focus_input_a();
 }
 
 // The court whose control has the keyboard focus; court A when neither has.
-Court court_of_focus() {
+Court MainWindow::court_of_focus() const {
     HWND focus = GetFocus();
     for (int id : {IDC_INPUT_B, IDC_OUTPUT_B, IDC_LIST_B_BEFORE, IDC_LIST_B_AFTER, IDC_CONVERT_B}) {
-        HWND control = GetDlgItem(g_main, id);
+        HWND control = GetDlgItem(window_, id);
         if (focus == control || IsChild(control, focus)) return kCourtB;
     }
     return kCourtA;
@@ -599,49 +450,44 @@ Court court_of_focus() {
 
 // Ctrl+L: the live switch of the court with the focus flips, as a click on
 // its other option would.
-void flip_live_switch() {
+void MainWindow::flip_live_switch() {
     const Court court = court_of_focus();
-    const bool live = g_courts.live(court);
-    g_buttons.Press(court == kCourtA ? (live ? IDC_LIVE_A_OFF : IDC_LIVE_A_ON) : (live ? IDC_LIVE_B_OFF : IDC_LIVE_B_ON));
+    const bool live = model_.courts().live(court);
+    buttons_.Press(court == kCourtA ? (live ? IDC_LIVE_A_OFF : IDC_LIVE_A_ON) : (live ? IDC_LIVE_B_OFF : IDC_LIVE_B_ON));
 }
 
-void on_list_command(int j, int code) {
-    if (g_syncing) return;
-    UnitBox& box = g_boxes[j];
-    switch (code) {
-    case CBN_SELCHANGE:
-        if (box.moved(static_cast<int>(SendMessageW(g_lists[j], CB_GETCURSEL, 0, 0)))) unit_changed(j);
-        break;
-    case CBN_EDITCHANGE:
-        box_typed(j);
-        break;
-    case CBN_DROPDOWN:
-        box.opened(box_text(j));
-        status_refresh_units(court_of_list(j));
-        widen_list(j);
-        break;
-    case CBN_CLOSEUP: {
-        restore_list(j);
-        const UnitBox::Closed closed = box.closed(static_cast<int>(SendMessageW(g_lists[j], CB_GETCURSEL, 0, 0)));
-        if (closed.restore) select_keeping_text(j, box.chosen(), box.text_before());
-        if (closed.changed) unit_changed(j);
-        break;
+// Function-button reports: wParam the reported id, lParam the new state.
+// After the window commands the focus goes to the settings button.
+void MainWindow::on_button(int id, int state) {
+    switch (id) {
+    case IDC_BTN_CLOSE: confirm_exit(); return;
+    case IDC_BTN_MINIMISE: ShowWindow(window_, SW_MINIMIZE); break;
+    case IDC_BTN_TOPMOST: set_topmost(state == 1); break;
+    case IDC_BTN_HELP: show_popup_menu(IDC_BTN_HELP, IDM_HELP_MENU); return;  // the chosen command moves the focus
+    case IDC_BTN_ABOUT: open_about_box(*this); break;
+    case IDC_BTN_KIND: open_kind_panel_and_search(); return;
+    case IDC_BTN_FAVOURITES:
+        if (open_favourites_panel(*this, dialog_memory_)) focus_input_a();  // a pair re-converted: ready for a value
+        return;
+    case IDC_LIVE_A_ON:
+    case IDC_LIVE_A_OFF:
+        model_.courts().set_live(kCourtA, id == IDC_LIVE_A_ON);
+        InvalidateRect(GetDlgItem(window_, IDC_CONVERT_A), nullptr, TRUE);
+        return;
+    case IDC_LIVE_B_ON:
+    case IDC_LIVE_B_OFF:
+        model_.courts().set_live(kCourtB, id == IDC_LIVE_B_ON);
+        InvalidateRect(GetDlgItem(window_, IDC_CONVERT_B), nullptr, TRUE);
+        return;
+    default: return;
     }
-    case CBN_KILLFOCUS:
-        // A unit typed in another case shows as its own label once left.
-        if (box.chosen() >= 0 && current_table) {
-            const std::string label = unit_label(*current_table, box.chosen());
-            if (box_text(j) != label) select_keeping_text(j, box.chosen(), label);
-        }
-        break;
-    default: break;
-    }
+    focus_settings_button();
 }
 
 // Menu commands and keyboard shortcuts. After the window commands the focus
 // goes to the settings button; the shortcuts of picture buttons press them,
 // so that they act exactly as a click does.
-bool on_menu(int command) {
+bool MainWindow::on_menu(int command) {
     switch (command) {
     case IDM_PLACE_CENTRE: place_window(Placement::kCentre); break;
     case IDM_PLACE_TOP_LEFT: place_window(Placement::kTopLeft); break;
@@ -650,18 +496,18 @@ bool on_menu(int command) {
     case IDM_PLACE_BOTTOM_RIGHT: place_window(Placement::kBottomRight); break;
     case IDM_HELP:
         // The window gives way to the help only when the help could open.
-        if (open_help(g_main, kHelpIndex)) ShowWindow(g_main, SW_MINIMIZE);
+        if (open_help(window_, kHelpIndex)) ShowWindow(window_, SW_MINIMIZE);
         break;
-    case IDM_GUIDE: start_guide(g_main); break;
-    case IDM_SETTINGS: open_settings_dialog(); break;
-    case IDM_ABOUT: open_about_box(); break;
+    case IDM_GUIDE: start_guide(window_); break;
+    case IDM_SETTINGS: open_settings_dialog(*this, dialog_memory_); break;
+    case IDM_ABOUT: open_about_box(*this); break;
     case IDM_SEARCH:
-        if (open_search_dialog()) focus_input_a();
+        if (open_search_dialog(*this, dialog_memory_)) focus_input_a();
         return true;
-    case IDM_KIND_PANEL: g_buttons.Press(IDC_BTN_KIND); return true;
-    case IDM_FAVOURITES: g_buttons.Press(IDC_BTN_FAVOURITES); return true;
-    case IDM_TOPMOST: g_buttons.Press(IDC_BTN_TOPMOST); return true;
-    case IDM_MINIMISE: g_buttons.Press(IDC_BTN_MINIMISE); return true;
+    case IDM_KIND_PANEL: buttons_.Press(IDC_BTN_KIND); return true;
+    case IDM_FAVOURITES: buttons_.Press(IDC_BTN_FAVOURITES); return true;
+    case IDM_TOPMOST: buttons_.Press(IDC_BTN_TOPMOST); return true;
+    case IDM_MINIMISE: buttons_.Press(IDC_BTN_MINIMISE); return true;
     case IDM_LIVE: flip_live_switch(); return true;
     case IDM_CLOSE_MENU: return true;  // only closes the menu
     default: return false;
@@ -670,10 +516,10 @@ bool on_menu(int command) {
     return true;
 }
 
-void on_command(int id, int code) {
+void MainWindow::on_command(int id, int code) {
     if (id >= IDC_LIST_A_BEFORE && id <= IDC_LIST_B_AFTER) return on_list_command(id - IDC_LIST_A_BEFORE, code);
-    if (code == EN_CHANGE && id == IDC_INPUT_A && g_courts.live(kCourtA)) return convert(kCourtA);
-    if (code == EN_CHANGE && id == IDC_INPUT_B && g_courts.live(kCourtB)) return convert(kCourtB);
+    if (code == EN_CHANGE && id == IDC_INPUT_A && model_.courts().live(kCourtA)) return convert(kCourtA);
+    if (code == EN_CHANGE && id == IDC_INPUT_B && model_.courts().live(kCourtB)) return convert(kCourtB);
     if (code != BN_CLICKED && code != 1) return;  // menu commands arrive as 0 (BN_CLICKED), shortcuts as 1
     switch (id) {
     case IDC_COPY: copy_zoom_view(); break;
@@ -684,46 +530,191 @@ void on_command(int id, int code) {
     }
 }
 
-HBRUSH window_brush(HDC dc) {
-    if (g_brush) DeleteObject(g_brush);
-    g_brush = CreateSolidBrush(RGB(0, 0, 0));
-    SetTextColor(dc, kTextColour);
-    SetBkMode(dc, TRANSPARENT);
-    return g_brush;
+// ---- Unit lists ----
+
+std::string MainWindow::box_text(int j) const { return window_text(lists_[static_cast<std::size_t>(j)]); }
+
+// Shows `position` as the list's selection while keeping `text` in its box
+// and the caret where it was: selecting an item rewrites the box's text.
+void MainWindow::select_keeping_text(int j, int position, const std::string& text) {
+    HWND list = lists_[static_cast<std::size_t>(j)];
+    HWND edit = GetWindow(list, GW_CHILD);
+    DWORD start = 0, end = 0;
+    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    syncing_ = true;
+    SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(position), 0);
+    if (box_text(j) != text) SetWindowTextW(list, wide(text).c_str());
+    SendMessageW(edit, EM_SETSEL, start, end);
+    syncing_ = false;
 }
 
-} // namespace
-
-HINSTANCE app_instance() { return g_instance; }
-HWND main_window() { return g_main; }
-HIMAGELIST kind_images() { return g_kind_images; }
-HCURSOR hand_cursor() { return g_hand; }
-UnitListView& window_lists() { return g_window_lists; }
-
-int chosen_position(int list) { return g_boxes[list].chosen(); }
-
-void select_unit(int list, int position) {
-    g_boxes[list].set(position);
-    g_syncing = true;
-    SendMessageW(g_lists[list], CB_SETCURSEL, static_cast<WPARAM>(position), 0);
-    g_syncing = false;
+// The unit chosen in list j changed (the user's choice, never the list's
+// own highlight): the status bar takes it and the court converts again, or,
+// when it does not convert, shows no result of other units.
+void MainWindow::unit_changed(int j) {
+    if (model_.kind() < 0) {
+        // A guidance line chosen while no kind is: the kind panel opens.
+        if (model_.box(j).chosen() >= 0) on_button(IDC_BTN_KIND, 0);
+        return;
+    }
+    model_.set_unit_chosen();
+    show_unit_in_status(j);
+    const Court court = court_of_list(j);
+    const std::string input = window_text(edits_[static_cast<std::size_t>(court * 2)]);
+    model_.courts().units_changed(court, model_.request(court, input, settings_.conversion()), *this);
 }
 
-int message_box(std::string_view text, std::string_view caption, UINT type) {
-    return MessageBoxW(g_main, wide(text).c_str(), wide(caption).c_str(), type);
+// Typing into a unit list's box chooses the unit whose label it is.
+void MainWindow::box_typed(int j) {
+    const std::string text = box_text(j);
+    const int match = model_.table() ? find_label(*model_.table(), text) : -1;
+    UnitBox& box = model_.box(j);
+    if (box.is_open()) {
+        // Only the highlight follows, so that Enter picks the typed unit.
+        if (match >= 0) select_keeping_text(j, match, text);
+        return;
+    }
+    if (!box.typed(match)) return;
+    select_keeping_text(j, match, text);
+    unit_changed(j);
 }
 
-void set_app_instance(HINSTANCE instance) { g_instance = instance; }
-
-void restart_decorative_timer() {
-    KillTimer(g_main, kDecorTimer);
-    if (decorative_line_setting()) SetTimer(g_main, kDecorTimer, 3000, nullptr);
+void MainWindow::widen_list(int j) {
+    if (!settings_.widen_lists()) return;
+    const RECT own = client_rect_of(IDC_LIST_A_BEFORE + j);
+    const Widened w = widened(j, {own.left, own.top, own.right, own.bottom}, [](int pixels) { return pixels; });
+    // Its place in the z-order is its place in the Tab order: it stays.
+    SetWindowPos(lists_[static_cast<std::size_t>(j)], nullptr, w.rect.left, w.rect.top, w.rect.right - w.rect.left,
+                 w.rect.bottom - w.rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    for (int id : w.hidden) ShowWindow(GetDlgItem(window_, id), SW_HIDE);
 }
 
-INT_PTR CALLBACK main_dialog_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+void MainWindow::restore_list(int j) {
+    if (!settings_.widen_lists()) return;
+    const RECT now = client_rect_of(IDC_LIST_A_BEFORE + j);
+    const Rect back = restored(j, {now.left, now.top, now.right, now.bottom}, [](int pixels) { return pixels; });
+    SetWindowPos(lists_[static_cast<std::size_t>(j)], nullptr, back.left, back.top, back.right - back.left,
+                 back.bottom - back.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    for (int id : widened(j, {}, [](int pixels) { return pixels; }).hidden) ShowWindow(GetDlgItem(window_, id), SW_SHOW);
+}
+
+void MainWindow::on_list_command(int j, int code) {
+    if (syncing_) return;
+    UnitBox& box = model_.box(j);
+    HWND list = lists_[static_cast<std::size_t>(j)];
+    switch (code) {
+    case CBN_SELCHANGE:
+        if (box.moved(static_cast<int>(SendMessageW(list, CB_GETCURSEL, 0, 0)))) unit_changed(j);
+        break;
+    case CBN_EDITCHANGE:
+        box_typed(j);
+        break;
+    case CBN_DROPDOWN:
+        box.opened(box_text(j));
+        show_court_units_in_status(court_of_list(j));
+        widen_list(j);
+        break;
+    case CBN_CLOSEUP: {
+        restore_list(j);
+        const UnitBox::Closed closed = box.closed(static_cast<int>(SendMessageW(list, CB_GETCURSEL, 0, 0)));
+        if (closed.restore) select_keeping_text(j, box.chosen(), box.text_before());
+        if (closed.changed) unit_changed(j);
+        break;
+    }
+    case CBN_KILLFOCUS:
+        // A unit typed in another case shows as its own label once left.
+        if (box.chosen() >= 0 && model_.table()) {
+            const std::string label = unit_label(*model_.table(), box.chosen());
+            if (box_text(j) != label) select_keeping_text(j, box.chosen(), label);
+        }
+        break;
+    default: break;
+    }
+}
+
+// ---- Subclasses ----
+
+// The value fields and the zoom view: Enter converts the field's court, a
+// click shows the court's units in the status bar, and a click on the zoom
+// view after the error mark explains it.
+LRESULT CALLBACK MainWindow::edit_subclass(HWND edit, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR slot,
+                                          DWORD_PTR data) {
+    auto& self = *reinterpret_cast<MainWindow*>(data);
+    const Court court = slot < 2 ? kCourtA : kCourtB;
+    if (message == WM_KEYUP && wparam == VK_RETURN && slot != kZoomSubclass) self.convert(court);
+    if (message == WM_LBUTTONUP) {
+        if (slot != kZoomSubclass)
+            self.show_court_units_in_status(court);
+        else if (self.model_.courts().formula_error())
+            self.formula_error_box();
+    }
+    return DefSubclassProc(edit, message, wparam, lparam);
+}
+
+// The convert buttons look pressed from the button going down to it going up.
+LRESULT CALLBACK MainWindow::convert_button_subclass(HWND button, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
+                                                    DWORD_PTR data) {
+    auto& self = *reinterpret_cast<MainWindow*>(data);
+    if (message == WM_LBUTTONDOWN || message == WM_LBUTTONUP) {
+        self.pressed_[GetDlgCtrlID(button) == IDC_CONVERT_A ? 0 : 1] = message == WM_LBUTTONDOWN;
+        InvalidateRect(button, nullptr, TRUE);
+    }
+    return DefSubclassProc(button, message, wparam, lparam);
+}
+
+// Keys in a unit list's box while its list is open: Enter picks the
+// highlighted unit; the arrow and page keys move through the list, after
+// which closing it by keyboard picks too. Alt+Down and Alt+Up open and close
+// the list here, as F4 does, so that the Alt key never leaves the window in
+// menu mode.
+LRESULT CALLBACK MainWindow::box_edit_subclass(HWND edit, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR j,
+                                              DWORD_PTR data) {
+    auto& self = *reinterpret_cast<MainWindow*>(data);
+    HWND combo = self.lists_[j];
+    UnitBox& box = self.model_.box(static_cast<int>(j));
+    const bool open = SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0) != 0;
+    if (message == WM_KEYDOWN && open) {
+        switch (wparam) {
+        case VK_RETURN: box.picked(); break;
+        case VK_UP: case VK_DOWN: case VK_PRIOR: case VK_NEXT: box.navigated(); break;
+        case VK_F4: box.closing_by_key(); break;
+        default: break;
+        }
+    }
+    if (message == WM_SYSKEYDOWN && (wparam == VK_DOWN || wparam == VK_UP)) {
+        if (open) box.closing_by_key();
+        SendMessageW(combo, CB_SHOWDROPDOWN, !open, 0);
+        return 0;
+    }
+    return DefSubclassProc(edit, message, wparam, lparam);
+}
+
+// A click that ends on an item of a unit list's open list picks it; a click
+// anywhere else (its arrow, outside) closes the list without a choice.
+LRESULT CALLBACK MainWindow::dropdown_subclass(HWND list, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR j,
+                                              DWORD_PTR data) {
+    if (message == WM_LBUTTONUP) {
+        RECT client{};
+        GetClientRect(list, &client);
+        const POINT at{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))};
+        if (PtInRect(&client, at)) reinterpret_cast<MainWindow*>(data)->model_.box(static_cast<int>(j)).picked();
+    }
+    return DefSubclassProc(list, message, wparam, lparam);
+}
+
+// ---- The dialog procedure ----
+
+INT_PTR CALLBACK MainWindow::dialog_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    MainWindow* self = dialog_state<MainWindow>(window, message, lparam);
+    if (!self) return FALSE;
+    if (message == WM_INITDIALOG) self->window_ = window;
+    return self->handle(message, wparam, lparam);
+}
+
+INT_PTR MainWindow::handle(UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
     case WM_INITDIALOG:
-        start_up(window);
+        start_up(window_);
         return TRUE;
     case WM_GETMINMAXINFO: {
         auto* info = reinterpret_cast<MINMAXINFO*>(lparam);
@@ -732,7 +723,7 @@ INT_PTR CALLBACK main_dialog_proc(HWND window, UINT message, WPARAM wparam, LPAR
         return TRUE;
     }
     case WM_SIZE: {
-        HWND copy = GetDlgItem(window, IDC_COPY);
+        HWND copy = GetDlgItem(window_, IDC_COPY);
         if (!copy) return FALSE;
         const RECT r = client_rect_of(IDC_COPY);
         SetWindowPos(copy, nullptr, LOWORD(lparam) - 20 - (r.right - r.left), r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
@@ -740,23 +731,26 @@ INT_PTR CALLBACK main_dialog_proc(HWND window, UINT message, WPARAM wparam, LPAR
     }
     case WM_PAINT: {
         PAINTSTRUCT ps;
-        HDC dc = BeginPaint(window, &ps);
-        paint_window(window, dc);
-        EndPaint(window, &ps);
+        HDC dc = BeginPaint(window_, &ps);
+        if (painter_) painter_->paint(window_, dc, status_.active_court());
+        EndPaint(window_, &ps);
         return TRUE;
     }
     case WM_DRAWITEM: {
         const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lparam);
         const int slot = item->CtlID == IDC_CONVERT_A ? 0 : 1;
-        draw_convert_button(*item, {g_courts.live(slot == 0 ? kCourtA : kCourtB), g_pressed[slot]});
+        if (painter_) painter_->draw_convert_button(*item, {model_.courts().live(slot == 0 ? kCourtA : kCourtB), pressed_[slot]});
         return TRUE;
     }
     case WM_CTLCOLORDLG:
-        return reinterpret_cast<INT_PTR>(window_brush(reinterpret_cast<HDC>(wparam)));
     case WM_CTLCOLORBTN: {
-        const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lparam));
-        if (id != IDC_CONVERT_A && id != IDC_CONVERT_B) return FALSE;
-        return reinterpret_cast<INT_PTR>(window_brush(reinterpret_cast<HDC>(wparam)));
+        if (message == WM_CTLCOLORBTN) {
+            const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lparam));
+            if (id != IDC_CONVERT_A && id != IDC_CONVERT_B) return FALSE;
+        }
+        SetTextColor(reinterpret_cast<HDC>(wparam), kTextColour);
+        SetBkMode(reinterpret_cast<HDC>(wparam), TRANSPARENT);
+        return reinterpret_cast<INT_PTR>(GetStockObject(BLACK_BRUSH));
     }
     case WM_CTLCOLORSTATIC: {
         // The product title and the program icon sit on the header picture.
@@ -771,21 +765,21 @@ INT_PTR CALLBACK main_dialog_proc(HWND window, UINT message, WPARAM wparam, LPAR
         return TRUE;
     case WM_NOTIFY: {
         const auto* header = reinterpret_cast<const NMHDR*>(lparam);
-        if (header->idFrom == IDC_STATUS && header->code == NM_CLICK) status_show_all(g_unit_chosen);
+        if (header->idFrom == IDC_STATUS && header->code == NM_CLICK) status_.show_all(model_.unit_chosen() && model_.kind() >= 0);
         return TRUE;
     }
     case WM_TIMER:
-        if (wparam == kMarqueeTimer) status_tick();
-        if (wparam == kDecorTimer) decorative_step(window);
+        if (wparam == kMarqueeTimer) status_.tick();
+        if (wparam == kDecorTimer && painter_) painter_->step(window_);
         return TRUE;
     case WM_MOUSEMOVE:
-        g_buttons.OnMouseMove(static_cast<int>(wparam), static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam)));
+        buttons_.OnMouseMove(static_cast<int>(wparam), static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam)));
         return TRUE;
     case WM_LBUTTONDOWN:
-        g_buttons.OnLButtonDown(static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam)));
+        buttons_.OnLButtonDown(static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam)));
         return TRUE;
     case WM_LBUTTONUP:
-        g_buttons.OnLButtonUp(static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam)));
+        buttons_.OnLButtonUp(static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam)));
         return TRUE;
     case WM_NVBTN:
         on_button(static_cast<int>(wparam), static_cast<int>(lparam));

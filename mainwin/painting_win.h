@@ -1,7 +1,10 @@
 // What the main window draws itself: the courts' frames, the active-court
-// indicator, the header picture, the decorative line and the convert buttons.
+// indicator, the header picture, the decorative line and the convert
+// buttons. Everything it draws with is made once and kept.
 #pragma once
 #include <windows.h>
+
+#include "platform/handles_win.h"
 
 namespace varuno {
 
@@ -10,9 +13,23 @@ struct ConvertButtonLook {
     bool pressed;
 };
 
-void paint_window(HWND main, HDC dc);
-void draw_convert_button(const DRAWITEMSTRUCT& item, ConvertButtonLook look);
-// Timer 3: moves the decorative line by two pixels.
-void decorative_step(HWND main);
+class MainPainter {
+public:
+    explicit MainPainter(HINSTANCE instance);
+
+    // WM_PAINT of the main window; `active_court` 0 none, 1 A, 2 B.
+    void paint(HWND main, HDC dc, int active_court);
+    // WM_DRAWITEM of convert button 1034 or 1037.
+    void draw_convert_button(const DRAWITEMSTRUCT& item, ConvertButtonLook look) const;
+    // Timer 3: moves the decorative line by two pixels.
+    void step(HWND main);
+
+private:
+    void decorative_line(HDC dc, const RECT& r);
+
+    UniqueBitmap header_;
+    UniquePen red_pen_, blue_pen_;
+    int phase_ = 0;
+};
 
 } // namespace varuno

@@ -1,7 +1,8 @@
 #include "mainwin/status_model.h"
 
 #include "platform/cp932.h"
-#include "strkit/strkit.h"
+#include "unitdb/accessors.h"
+#include "strkit/rotation.h"
 
 namespace varuno {
 namespace {
@@ -24,7 +25,7 @@ StatusModel::StatusModel()
     set_marquee(2, cp("換算後単位の備考　-　　"));
 }
 
-std::string StatusModel::remark_text(std::string_view remark) { return remark == ";" ? "-" : std::string(remark); }
+std::string StatusModel::remark_text(std::string_view remark) { return is_empty_mark(remark) ? "-" : std::string(remark); }
 
 void StatusModel::set_marquee(int k, std::string text) {
     const auto i = static_cast<std::size_t>(k);
@@ -64,7 +65,7 @@ void StatusModel::refresh_units(const std::optional<UnitTexts>& before, const st
 std::array<std::string, 3> StatusModel::tick(const std::array<int, 3>& widths) {
     std::array<std::string, 3> shown;
     for (std::size_t k = 0; k < 3; ++k) {
-        if (++position_[k] > length_[k]) position_[k] = 1;
+        position_[k] = next_rotation(position_[k], length_[k]);
         // A text shorter than the part (in CP932 bytes) gets a gap of
         // full-width spaces, so it never follows itself without one.
         const int min_bytes = 2 * (widths[k] / 10) + 2;
@@ -73,8 +74,7 @@ std::array<std::string, 3> StatusModel::tick(const std::array<int, 3>& widths) {
             for (int n = (min_bytes - bytes) / 2; n > 0; --n) text_[k] += kSpace;
             length_[k] = static_cast<int>(cp932::char_count(text_[k]));
         }
-        const int p = position_[k];
-        shown[k] = std::string(strkit::strleft(text_[k].c_str(), p)) + strkit::strmid(text_[k].c_str(), 1, p - 1);
+        shown[k] = rotated(text_[k], position_[k]);
     }
     return shown;
 }

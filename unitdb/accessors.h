@@ -11,6 +11,15 @@ namespace varuno {
 const char* unit_name(const udb& table, int p);    // column 0 of row order[p]
 const char* unit_remark(const udb& table, int p);  // the remark of row order[p]
 
+// Cells of row r, by what they hold: column c as it is, the symbol
+// (column 1), the group column's text and the remark.
+const char* unit_cell(const udb& table, int r, int c);
+const char* unit_symbol(const udb& table, int r);
+const char* unit_group_text(const udb& table, int r);
+const char* unit_row_remark(const udb& table, int r);
+// Whether r is a row of the table.
+bool has_row(const udb& table, int r);
+
 // The list label of row order[p]: the symbol, then "[" country ";" aux "]"
 // with the parts that are not the empty mark ("nmi[英;旧式]", "league[min]").
 std::string unit_label(const udb& table, int p);
@@ -33,7 +42,8 @@ int display_position(const udb& table, int r);
 // are compared without case. -1 when no label or several match.
 int find_label(const udb& table, std::string_view text);
 
-// Whether a cell is the empty mark ";".
-bool is_empty_mark(const char* text);
+// The empty mark ";": the text of a cell that has nothing to say.
+inline constexpr const char* kEmptyMark = ";";
+bool is_empty_mark(std::string_view text);
 
 } // namespace varuno

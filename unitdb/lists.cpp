@@ -1,13 +1,10 @@
 #include "unitdb/lists.h"
 
-#include "platform/ini.h"
 #include "unitdb/accessors.h"
 #include "unitdb/registry.h"
 #include "unitdb/sort.h"
 
 namespace varuno {
-
-int sort_option_setting() { return ini_read_int("2_0:RDO", "1", "varuno_set.ini") - 20206; }
 
 void fill_unit_lists(udb& table, int option, UnitListView& view) {
     sort_units(table, option);
@@ -19,13 +16,13 @@ void fill_unit_lists(udb& table, int option, UnitListView& view) {
     view.set_result_line("");
 }
 
-void select_kind(int index, UnitListView& view) {
-    if (index < 0 || index >= kind_count) return;
-    current_table = &kind_tables[static_cast<std::size_t>(index)];
-    current_kind = index;
+udb* select_kind(UnitTables& tables, int index, int option, UnitListView& view) {
+    if (index < 0 || index >= kind_count) return nullptr;
+    udb& table = tables.table(index);
     view.clear_unit_chosen();
-    fill_unit_lists(*current_table, sort_option_setting(), view);
+    fill_unit_lists(table, option, view);
     view.status_show_kind(kind_names[static_cast<std::size_t>(index)]);
+    return &table;
 }
 
 } // namespace varuno

@@ -4,6 +4,7 @@
 #pragma once
 #include <string_view>
 
+#include "unitdb/registry.h"
 #include "unitdb/udb.h"
 
 namespace varuno {
@@ -33,16 +34,14 @@ public:
     void status_show_kind(std::string_view) override {}
 };
 
-// The sort option of the settings file: the stored value minus 20206, so a
-// missing value gives a negative option (storage order).
-int sort_option_setting();
-
 // Sorts `table` by `option` and fills the four lists with its unit labels in
 // display order; empties the value fields and the result line.
 void fill_unit_lists(udb& table, int option, UnitListView& view);
 
-// Makes kind `index` current and refills the lists with the sort order of
-// the settings; -1 does nothing.
-void select_kind(int index, UnitListView& view);
+// Makes kind `index` current: sorts its table in the order `option` (the
+// settings' list order), refills the lists and shows the kind in the status
+// bar. Answers the table, which the caller keeps as the current one; null
+// for -1 (nothing happens) or an index that is no selectable kind.
+udb* select_kind(UnitTables& tables, int index, int option, UnitListView& view);
 
 } // namespace varuno

@@ -1,5 +1,7 @@
 #include "unitdb/registry.h"
 
+#include <cstdlib>
+
 #include "platform/cp932.h"
 #include "unitdb/builders.h"
 
@@ -101,21 +103,35 @@ std::array<int, kind_total> icons() {
 } // namespace
 
 const std::array<std::string, kind_total> kind_names = cp932_names();
-std::array<udb, kind_total> kind_tables{};
 const std::array<int, kind_total> kind_icons = icons();
-
-int current_kind = -1;
-udb* current_table = nullptr;
-
-void load_unit_tables() {
-    for (int k = 0; k < kind_count; ++k)
-        if (kKinds[k].builder) kKinds[k].builder(&kind_tables[k]);
-}
 
 int find_kind(std::string_view name) {
     for (int k = 0; k < kind_count; ++k)
-        if (kind_names[k] == name) return k;
+        if (kind_names[static_cast<std::size_t>(k)] == name) return k;
     return -1;
+}
+
+UnitTables::~UnitTables() {
+    // The builders allocate every row, text and the order with malloc.
+    for (udb& t : tables_) {
+        for (int r = 0; r < t.count; ++r) {
+            for (int c = 0; c < t.columns; ++c) std::free(t.rows[r][c]);
+            std::free(t.rows[r]);
+        }
+        std::free(t.rows);
+        std::free(t.order);
+    }
+}
+
+void UnitTables::load_all() {
+    for (int k = 0; k < kind_count; ++k) table(k);
+}
+
+udb& UnitTables::table(int kind) {
+    const auto k = static_cast<std::size_t>(kind);
+    if (!built_[k] && kind < kind_count && kKinds[k].builder) kKinds[k].builder(&tables_[k]);
+    built_[k] = true;
+    return tables_[k];
 }
 
 } // namespace varuno

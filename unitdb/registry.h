@@ -1,8 +1,9 @@
-// The registry of unit kinds: display names, tables and icons by kind index,
-// and the kind that is current in the main window.
+// The registry of unit kinds: display names, builders and icons by kind
+// index, and the unit tables that the builders fill.
 #pragma once
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "unitdb/udb.h"
 
@@ -13,17 +14,33 @@ inline constexpr int kind_count = 69;  // the kinds that are listed, searched an
 inline constexpr int kTemperatureKind = 8;  // 温度: converts through kelvin, not by rates
 
 extern const std::array<std::string, kind_total> kind_names;  // CP932
-extern std::array<udb, kind_total> kind_tables;
 extern const std::array<int, kind_total> kind_icons;          // bitmap numbers of the 16x16 pictures
-
-extern int current_kind;     // -1 until a kind is first selected
-extern udb* current_table;   // the record of current_kind, or null
-
-// Calls the builders of kinds 0 ... 68, in kind-index order, each into its
-// record. Start-up calls it once.
-void load_unit_tables();
 
 // The kind whose display name is `name` (CP932), or -1.
 int find_kind(std::string_view name);
+
+// The unit tables of the kinds, one record each, owned by this object and
+// released with it. A table is built by its builder when it is first asked
+// for (or all at once by load_all); kind 69 is never built and stays empty.
+// Only the tables' display orders change after building (sort_units).
+class UnitTables {
+public:
+    UnitTables() = default;
+    ~UnitTables();
+    UnitTables(const UnitTables&) = delete;
+    UnitTables& operator=(const UnitTables&) = delete;
+
+    // Calls the builders of kinds 0 ... 68 that have not run yet, in
+    // kind-index order.
+    void load_all();
+    // The table of `kind`, built first if need be. `kind` must be 0 ... 69.
+    udb& table(int kind);
+    // A table that has been built (an empty record otherwise).
+    const udb& operator[](int kind) const { return tables_[static_cast<std::size_t>(kind)]; }
+
+private:
+    std::array<udb, kind_total> tables_{};
+    std::array<bool, kind_total> built_{};
+};
 
 } // namespace varuno

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "platform/cp932.h"
-#include "unitdb/registry.h"
+#include "unitdb/accessors.h"
 
 namespace varuno {
 namespace {
@@ -18,24 +18,24 @@ bool contains_on_boundary(std::string_view hay, std::string_view needle) {
 
 } // namespace
 
-const char* search_field_text(int kind, int row, int field) {
-    const udb& table = kind_tables[static_cast<std::size_t>(kind)];
-    return table.rows[row][field == 4 ? table.remark_column : field];
+const char* search_field_text(const udb& table, int row, int field) {
+    return unit_cell(table, row, field == 4 ? table.remark_column : field);
 }
 
-std::vector<search_hit> find_units(std::string_view text, const std::vector<int>& kinds, const SearchOptions& options) {
+std::vector<search_hit> find_units(UnitTables& tables, std::string_view text, const std::vector<int>& kinds,
+                                   const SearchOptions& options) {
     std::vector<search_hit> hits;
-    if (text.empty() || text == ";") return hits;
+    if (text.empty() || is_empty_mark(text)) return hits;
     std::vector<int> sorted = kinds;
     std::sort(sorted.begin(), sorted.end());
     sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
     for (int kind : sorted) {
         if (kind < 0 || kind >= kind_count) continue;
-        const udb& table = kind_tables[static_cast<std::size_t>(kind)];
+        const udb& table = tables.table(kind);
         for (int row = 0; row < table.count; ++row) {
             for (int field = 0; field < 5; ++field) {
                 if (!options.fields[static_cast<std::size_t>(field)]) continue;
-                const std::string_view cell = search_field_text(kind, row, field);
+                const std::string_view cell = search_field_text(table, row, field);
                 const bool full = options.case_sensitive ? cell == text : cp932::equal_ignoring_ascii_case(cell, text);
                 if (full)
                     hits.push_back({kind, row, field, 2});
@@ -51,14 +51,6 @@ void add_to_history(std::vector<std::string>& history, std::string_view text) {
     if (!history.empty() && history.back() == text) return;
     if (history.size() > 100) history.erase(history.begin());
     history.emplace_back(text);
-}
-
-int compare_hit_texts(std::string_view a, std::string_view b) {
-    a = a.substr(0, std::min<std::size_t>(a.size(), 29));
-    b = b.substr(0, std::min<std::size_t>(b.size(), 29));
-    const int c = std::memcmp(a.data(), b.data(), std::min(a.size(), b.size()));
-    if (c != 0) return c < 0 ? -1 : 1;
-    return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
 }
 
 } // namespace varuno

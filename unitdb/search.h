@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "unitdb/registry.h"
+
 namespace varuno {
 
 struct search_hit {
@@ -23,18 +25,16 @@ struct SearchOptions {
 };
 
 // Every hit in the given kinds (ascending kind order), rows in storage order,
-// fields 0 ... 4. The text ";" (the empty mark) finds nothing.
-std::vector<search_hit> find_units(std::string_view text, const std::vector<int>& kinds, const SearchOptions& options);
+// fields 0 ... 4. The text ";" (the empty mark) finds nothing. Builds the
+// tables of the kinds searched.
+std::vector<search_hit> find_units(UnitTables& tables, std::string_view text, const std::vector<int>& kinds,
+                                   const SearchOptions& options);
 
-// The text of target field `field` of a row (the remark for field 4).
-const char* search_field_text(int kind, int row, int field);
+// The text of target field `field` of row `row` (the remark for field 4).
+const char* search_field_text(const udb& table, int row, int field);
 
 // Adds a search text to the history: not when it equals the newest entry;
 // the oldest goes when more than 100 entries are held (at most 101).
 void add_to_history(std::vector<std::string>& history, std::string_view text);
-
-// Order of two result-list texts: the first 29 bytes compared as unsigned
-// bytes, a text that ends first being the smaller. -1, 0 or 1.
-int compare_hit_texts(std::string_view a, std::string_view b);
 
 } // namespace varuno

@@ -21,12 +21,12 @@ using test::row_named;
 
 class Convert : public ::testing::Test {
 protected:
-    void SetUp() override { test::load_tables_once(); }
+    void SetUp() override { test::tables(); }
 
     // Converts `input` in `kind` from row to row (the tables keep their
     // storage order here).
     const Conversion& run(int kind, int from_row, int to_row, const std::string& input) {
-        const udb& table = kind_tables[static_cast<std::size_t>(kind)];
+        const udb& table = test::tables()[static_cast<std::size_t>(kind)];
         const ConversionRequest request{&table, kind == kTemperatureKind, input, display_position(table, from_row),
                                         display_position(table, to_row), settings};
         last = varuno::convert(request);
@@ -43,7 +43,7 @@ protected:
         return value;
     }
     std::pair<std::string, std::string> rates(int kind, int from_row, int to_row) {
-        const RatePair r = select_rates(kind_tables[kind], from_row, to_row);
+        const RatePair r = select_rates(test::tables()[kind], from_row, to_row);
         return {r.from, r.to};
     }
 
@@ -120,7 +120,7 @@ TEST_F(Convert, TemperatureCompositions) {
 }
 
 TEST_F(Convert, ValidationNamesWhatIsMissing) {
-    const udb& length = kind_tables[0];
+    const udb& length = test::tables()[0];
     const int mm = display_position(length, row_labelled(0, "mm"));
     auto result = [&](const udb* table, int from, int to, std::string_view input) {
         return varuno::convert({table, false, input, from, to, settings}).result;
@@ -157,7 +157,7 @@ TEST_F(Convert, MechanicalAndThermalTables) {
     EXPECT_EQ(rates(5, row_labelled(5, "Pa"), row_labelled(5, "hPa")), Rates("1", "100"));
     EXPECT_DOUBLE_EQ(convert(5, row_labelled(5, "hPa"), row_labelled(5, "Pa"), "1013.25"), 101325);
     const Rates heat = rates(10, row_named(10, "カロリー毎重量キログラム毎セ氏度"), 9);
-    EXPECT_EQ(heat, Rates(kind_tables[10].rows[8][5], kind_tables[10].rows[9][5]));
+    EXPECT_EQ(heat, Rates(test::tables()[10].rows[8][5], test::tables()[10].rows[9][5]));
     EXPECT_DOUBLE_EQ(convert(10, 8, 9, "1000"), 1);
 }
 

@@ -34,10 +34,10 @@ struct FakeDisplay : CourtDisplay {
 
 class CourtRules : public ::testing::Test {
 protected:
-    void SetUp() override { test::load_tables_once(); }
+    void SetUp() override { test::tables(); }
     // 寸法, from `from` to `to` (list labels; "" for no unit), input `text`.
     ConversionRequest request(const char* from, const char* to, std::string_view text) {
-        const udb& table = kind_tables[0];
+        const udb& table = test::tables()[0];
         auto position = [&](const char* label) {
             return *label ? display_position(table, row_labelled(0, label)) : -1;
         };

@@ -57,9 +57,14 @@ std::map<std::string, std::set<std::string>> keys_in_file() {
 
 bool has_key(const char* section, const char* key) { return keys_in_file()[section].count(key) > 0; }
 
+UnitTables& tables() {
+    static UnitTables all;
+    all.load_all();
+    return all;
+}
+
 class FavouritesFile : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { load_unit_tables(); }
     void SetUp() override { remove(); }
     void TearDown() override { remove(); }
     static void remove() {
@@ -180,33 +185,21 @@ TEST_F(FavouritesFile, DeletingSelectedRowsActsOnTheirLinkedEntries) {
 }
 
 TEST_F(FavouritesFile, EntriesThatDoNotFitTheTablesAreMarkedNotUsed) {
-    const int lengths = kind_tables[0].count;
-    EXPECT_TRUE(favourite_fits({0, 4, 7, 0}));
-    EXPECT_TRUE(favourite_fits({kind_count - 1, 0, kind_tables[kind_count - 1].count - 1, 0}));
-    EXPECT_FALSE(favourite_fits({-1, 4, 7, 0}));
-    EXPECT_FALSE(favourite_fits({kind_count, 0, 0, 0}));  // 通貨: a name but no table
-    EXPECT_FALSE(favourite_fits({1000, 0, 0, 0}));
-    EXPECT_FALSE(favourite_fits({0, lengths, 7, 0}));
-    EXPECT_FALSE(favourite_fits({0, 4, -1, 0}));
+    const int lengths = tables()[0].count;
+    EXPECT_TRUE(favourite_fits(tables(), {0, 4, 7, 0}));
+    EXPECT_TRUE(favourite_fits(tables(), {kind_count - 1, 0, tables()[kind_count - 1].count - 1, 0}));
+    EXPECT_FALSE(favourite_fits(tables(), {-1, 4, 7, 0}));
+    EXPECT_FALSE(favourite_fits(tables(), {kind_count, 0, 0, 0}));  // 通貨: a name but no table
+    EXPECT_FALSE(favourite_fits(tables(), {1000, 0, 0, 0}));
+    EXPECT_FALSE(favourite_fits(tables(), {0, lengths, 7, 0}));
+    EXPECT_FALSE(favourite_fits(tables(), {0, 4, -1, 0}));
 
-    EXPECT_EQ(favourite_row_texts({0, 4, 7, 5}), (std::array<std::string, 4>{cp("寸法"), "mm", "m", "5"}));
+    EXPECT_EQ(favourite_row_texts(tables(), {0, 4, 7, 5}), (std::array<std::string, 4>{cp("寸法"), "mm", "m", "5"}));
     // The bare symbol, without country or auxiliary symbol (the list shows 「nmi[英]」).
-    EXPECT_EQ(favourite_row_texts({0, 48, 4, 0})[1], "nmi");
+    EXPECT_EQ(favourite_row_texts(tables(), {0, 48, 4, 0})[1], "nmi");
     const std::string mark = cp("（無効）");
-    EXPECT_EQ(favourite_row_texts({75, 4, 7, 2}), (std::array<std::string, 4>{mark, mark, mark, "2"}));
-    EXPECT_EQ(favourite_row_texts({0, 4, lengths, 0}), (std::array<std::string, 4>{cp("寸法"), "mm", mark, "0"}));
-}
-
-TEST(FavouritesSort, TextsCompareAsUnsignedBytesOnTheirFirst29) {
-    EXPECT_LT(compare_favourite_texts("10", "9"), 0);  // counts sort as text
-    EXPECT_GT(compare_favourite_texts("9", "10"), 0);
-    EXPECT_LT(compare_favourite_texts("m", cp("寸法")), 0);  // a lead byte is above every ASCII byte
-    EXPECT_LT(compare_favourite_texts("m", "mm"), 0);
-    EXPECT_EQ(compare_favourite_texts("mm", "mm"), 0);
-    const std::string stem(29, 'a');
-    EXPECT_EQ(compare_favourite_texts(stem + "b", stem + "c"), 0);
-    EXPECT_EQ(compare_favourite_texts(stem, stem + "c"), 0);
-    EXPECT_LT(compare_favourite_texts(stem.substr(1) + "a", stem.substr(1) + "b"), 0);
+    EXPECT_EQ(favourite_row_texts(tables(), {75, 4, 7, 2}), (std::array<std::string, 4>{mark, mark, mark, "2"}));
+    EXPECT_EQ(favourite_row_texts(tables(), {0, 4, lengths, 0}), (std::array<std::string, 4>{cp("寸法"), "mm", mark, "0"}));
 }
 
 } // namespace

@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "dialogs/nvbtn.h"
+#include "mainwin/nvbtn.h"
 
 namespace varuno {
 namespace {

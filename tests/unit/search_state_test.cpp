@@ -19,9 +19,10 @@ constexpr const char* kFile = "search_state_test.ini";
 
 std::string cp(const char* utf8) { return cp932::from_utf8(utf8); }
 
-void load_tables() {
-    static const bool loaded = (load_unit_tables(), true);
-    (void)loaded;
+UnitTables& load_tables() {
+    static UnitTables all;
+    all.load_all();
+    return all;
 }
 
 class FindSection : public ::testing::Test {
@@ -160,22 +161,6 @@ TEST(SearchOptionsOfTheBoxes, TargetsCaseAndWholeField) {
     EXPECT_TRUE(search_options({0, 0, 0, 0, 0, 1, 0}).case_sensitive);
 }
 
-TEST(SortDirections, NoneAndDescendingBecomeAscendingAscendingBecomesDescending) {
-    SortDirection d = SortDirection::kNone;
-    EXPECT_EQ(flip_sort_direction(d), SortDirection::kAscending);
-    EXPECT_EQ(flip_sort_direction(d), SortDirection::kDescending);
-    EXPECT_EQ(d, SortDirection::kDescending);
-    EXPECT_EQ(flip_sort_direction(d), SortDirection::kAscending);
-}
-
-TEST(SortedRowOrder, BytesAscendingOrDescendingWithTiesInTheirCurrentOrder) {
-    // "\x83\x81" (a katakana) is above every ASCII byte; rows 1 and 3 tie.
-    const std::vector<std::string> texts{"b", "a", "\x83\x81", "a", "ab"};
-    EXPECT_EQ(sorted_row_order(texts, SortDirection::kAscending), (std::vector<int>{1, 3, 4, 0, 2}));
-    EXPECT_EQ(sorted_row_order(texts, SortDirection::kDescending), (std::vector<int>{2, 0, 4, 1, 3}));
-    EXPECT_EQ(sorted_row_order(texts, SortDirection::kNone), (std::vector<int>{0, 1, 2, 3, 4}));
-    EXPECT_TRUE(sorted_row_order({}, SortDirection::kAscending).empty());
-}
 
 TEST(SortedRowOrder, OnlyTheFirst29BytesCount) {
     const std::string head(29, 'x');
@@ -208,13 +193,13 @@ TEST(ReorderHits, RepeatedSortsKeepEveryRowWithItsOwnRecord) {
     load_tables();
     std::vector<int> all;
     for (int k = 0; k < kind_count; ++k) all.push_back(k);
-    std::vector<search_hit> hits = find_units(cp("海里"), all, SearchOptions{});
+    std::vector<search_hit> hits = find_units(load_tables(), cp("海里"), all, SearchOptions{});
     ASSERT_GT(hits.size(), 10u);
     // The rows as the list shows them: the texts of each row, fixed at insertion.
     std::vector<std::vector<std::string>> rows;
     for (const auto& h : hits) {
         rows.emplace_back();
-        for (int c = 0; c < kSearchColumnCount; ++c) rows.back().push_back(hit_column_text(h, c));
+        for (int c = 0; c < kSearchColumnCount; ++c) rows.back().push_back(hit_column_text(load_tables(), h, c));
         rows.back().push_back(std::to_string(h.kind) + "/" + std::to_string(h.row) + "/" + std::to_string(h.field));
     }
     for (const auto& [column, direction] : {std::pair{2, SortDirection::kAscending}, std::pair{6, SortDirection::kDescending},
@@ -230,7 +215,7 @@ TEST(ReorderHits, RepeatedSortsKeepEveryRowWithItsOwnRecord) {
             EXPECT_EQ(rows[p][7], std::to_string(hits[p].kind) + "/" + std::to_string(hits[p].row) + "/" +
                                       std::to_string(hits[p].field));
             if (p > 0) {
-                const int c = compare_hit_texts(rows[p - 1][static_cast<std::size_t>(column)],
+                const int c = compare_list_texts(rows[p - 1][static_cast<std::size_t>(column)],
                                                 rows[p][static_cast<std::size_t>(column)]);
                 EXPECT_TRUE(direction == SortDirection::kAscending ? c <= 0 : c >= 0) << "column " << column << " row " << p;
             }
@@ -242,7 +227,7 @@ class HitTexts : public ::testing::Test {
 protected:
     void SetUp() override {
         load_tables();
-        const std::vector<search_hit> km = find_units("KM", {0}, SearchOptions{});
+        const std::vector<search_hit> km = find_units(load_tables(), "KM", {0}, SearchOptions{});
         ASSERT_EQ(km.size(), 1u);
         kilometre = km[0];
     }
@@ -251,14 +236,14 @@ protected:
 
 TEST_F(HitTexts, ColumnsAreKindNameFieldsRateAndRemark) {
     const std::vector<std::string> expected{cp("寸法"), cp("キロメートル"), "km", ";", ";", "1000", cp("1000メートル。")};
-    for (int c = 0; c < kSearchColumnCount; ++c) EXPECT_EQ(hit_column_text(kilometre, c), expected[static_cast<std::size_t>(c)]);
-    EXPECT_EQ(hit_column_text(kilometre, 7), "");
-    EXPECT_EQ(hit_column_text({0, kind_tables[0].count, 0, 1}, 1), "");
-    EXPECT_EQ(hit_column_text({kind_count, 0, 0, 1}, 0), "");
+    for (int c = 0; c < kSearchColumnCount; ++c) EXPECT_EQ(hit_column_text(load_tables(), kilometre, c), expected[static_cast<std::size_t>(c)]);
+    EXPECT_EQ(hit_column_text(load_tables(), kilometre, 7), "");
+    EXPECT_EQ(hit_column_text(load_tables(), {0, load_tables()[0].count, 0, 1}, 1), "");
+    EXPECT_EQ(hit_column_text(load_tables(), {kind_count, 0, 0, 1}, 0), "");
 }
 
 TEST_F(HitTexts, DetailMarksTheMatchedFieldFullOrPartial) {
-    EXPECT_EQ(hit_detail_text(kilometre),
+    EXPECT_EQ(hit_detail_text(load_tables(), kilometre),
               cp("◎：完全合致　○：部分合致\n\n\n[単位種：寸法]\n"
                  "\n□日本語表記\tキロメートル"
                  "\n◎単位記号\tkm"
@@ -269,7 +254,7 @@ TEST_F(HitTexts, DetailMarksTheMatchedFieldFullOrPartial) {
     search_hit remark = kilometre;
     remark.field = 4;
     remark.grade = 1;
-    const std::string text = hit_detail_text(remark);
+    const std::string text = hit_detail_text(load_tables(), remark);
     EXPECT_NE(text.find(cp("\n○備考　1000メートル。")), std::string::npos);
     EXPECT_NE(text.find(cp("\n□単位記号\tkm")), std::string::npos);
     EXPECT_EQ(text.find(cp("\n◎")), std::string::npos);

@@ -2,12 +2,14 @@
 #pragma once
 #include <string>
 
+#include "unitdb/registry.h"
 #include "unitdb/udb.h"
 
 namespace varuno::test {
 
 std::string cp(const char* utf8);  // UTF-8 literal to CP932
-void load_tables_once();
+// Every table, built once for the test program.
+UnitTables& tables();
 // Row index of the first row of `kind` whose name (column 0) is `name`; -1.
 int row_named(int kind, const char* utf8_name);
 // Row index of the first row whose list label is `label`; -1.

@@ -93,24 +93,22 @@ const Expected kExpected[kind_count] = {
     {2, 8, 1, {2}},  // 68
 };
 
-class UnitTables : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        static bool loaded = false;
-        if (!loaded) load_unit_tables();
-        loaded = true;
-    }
-};
+// Every table, built once for the program.
+varuno::UnitTables& tables() {
+    static varuno::UnitTables all;
+    all.load_all();
+    return all;
+}
 
 double evaluate(const char* text) {
     const double v = FormulaCalculateText(text);
     return FormulaError == 0 ? v : std::nan("");
 }
 
-TEST_F(UnitTables, ShapesAndCounts) {
+TEST(TableData, ShapesAndCounts) {
     int total = 0;
     for (int k = 0; k < kind_count; ++k) {
-        const udb& t = kind_tables[k];
+        const udb& t = tables()[k];
         const Expected& e = kExpected[k];
         SCOPED_TRACE(k);
         EXPECT_EQ(t.count, e.count);
@@ -129,13 +127,13 @@ TEST_F(UnitTables, ShapesAndCounts) {
         total += t.count;
     }
     EXPECT_EQ(total, 1157);
-    EXPECT_EQ(kind_tables[69].count, 0);  // 通貨 is never built
-    EXPECT_EQ(kind_tables[69].rows, nullptr);
+    EXPECT_EQ(tables()[69].count, 0);  // 通貨 is never built
+    EXPECT_EQ(tables()[69].rows, nullptr);
 }
 
-TEST_F(UnitTables, EveryCellIsAWholeCp932Text) {
+TEST(TableData, EveryCellIsAWholeCp932Text) {
     for (int k = 0; k < kind_count; ++k) {
-        const udb& t = kind_tables[k];
+        const udb& t = tables()[k];
         for (int r = 0; r < t.count; ++r) {
             for (int c = 0; c < t.columns; ++c) {
                 const char* cell = t.rows[r][c];
@@ -150,10 +148,10 @@ TEST_F(UnitTables, EveryCellIsAWholeCp932Text) {
     }
 }
 
-TEST_F(UnitTables, OwnGroupColumnIsFilledAndEveryRateEvaluates) {
+TEST(TableData, OwnGroupColumnIsFilledAndEveryRateEvaluates) {
     for (int k = 0; k < kind_count; ++k) {
         if (k == 8) continue;  // 温度 holds formulas, converted by composition
-        const udb& t = kind_tables[k];
+        const udb& t = tables()[k];
         for (int r = 0; r < t.count; ++r) {
             SCOPED_TRACE(::testing::Message() << "kind " << k << " row " << r);
             const int g = unit_group(t, r);
@@ -171,10 +169,10 @@ TEST_F(UnitTables, OwnGroupColumnIsFilledAndEveryRateEvaluates) {
 
 // Within a group column g, generic rate / group rate is the generic rate of
 // the group's reference unit: the same for every row that carries column g.
-TEST_F(UnitTables, GroupRatesAgreeWithGenericRates) {
+TEST(TableData, GroupRatesAgreeWithGenericRates) {
     for (int k = 0; k < kind_count; ++k) {
         if (k == 8) continue;
-        const udb& t = kind_tables[k];
+        const udb& t = tables()[k];
         for (int g = 2; g <= t.rate_columns; ++g) {
             double reference = 0;
             int reference_row = -1;
@@ -193,16 +191,16 @@ TEST_F(UnitTables, GroupRatesAgreeWithGenericRates) {
     }
 }
 
-TEST_F(UnitTables, VolumeExtraColumnMarksGroupsFiveSevenAndEight) {
-    const udb& t = kind_tables[2];
+TEST(TableData, VolumeExtraColumnMarksGroupsFiveSevenAndEight) {
+    const udb& t = tables()[2];
     for (int r = 0; r < t.count; ++r) {
         const int g = unit_group(t, r);
         EXPECT_STREQ(t.rows[r][13], (g == 5 || g == 7 || g == 8) ? "2" : ";") << r;
     }
 }
 
-TEST_F(UnitTables, TemperatureKeepsItsFormulas) {
-    const udb& t = kind_tables[8];
+TEST(TableData, TemperatureKeepsItsFormulas) {
+    const udb& t = tables()[8];
     ASSERT_EQ(t.count, 5);
     EXPECT_STREQ(unit_rate(t, 0, 1), "K=K");
     EXPECT_STREQ(unit_rate(t, 1, 1), "K=C+273.15");

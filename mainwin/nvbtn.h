@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "dialogs/nvbtn_host.h"
+#include "mainwin/nvbtn_host.h"
 
 namespace varuno {
 

@@ -1,4 +1,4 @@
-#include "dialogs/nvbtn.h"
+#include "mainwin/nvbtn.h"
 
 #include "platform/cp932.h"
 

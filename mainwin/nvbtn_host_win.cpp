@@ -1,7 +1,7 @@
 // The picture buttons' window side: the bitmap controls of the main dialog.
 #include <windows.h>
 
-#include "dialogs/nvbtn_host.h"
+#include "mainwin/nvbtn_host.h"
 #include "platform/wide_text.h"
 #include "resources/resource.h"
 

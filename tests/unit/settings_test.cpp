@@ -1,11 +1,13 @@
 // The settings file and the settings dialog's rules: defaults, reading and
-// saving the radio groups, the speed's units and clamping, the sample line.
+// saving the radio groups, what the values mean to the rest of the program,
+// the speed's units and clamping, the sample line.
 #include <filesystem>
 #include <string>
 
 #include <gtest/gtest.h>
 
-#include "dialogs/settings_file.h"
+#include "dialogs/settings_rules.h"
+#include "settings/settings.h"
 #include "platform/cp932.h"
 #include "platform/ini.h"
 
@@ -40,41 +42,65 @@ TEST_F(SettingsFile, DefaultsReplaceTheWholeFile) {
     EXPECT_EQ(read("INI", "SetExist"), 1);
     EXPECT_EQ(ini_read_text("OLD", "left", kFile), "0");  // gone with the old file
 
-    const SettingsChoice shown = read_settings(kFile);
+    const Settings shown = read_settings(kFile);
     EXPECT_EQ(shown.radios, (std::array<int, 4>{20200, 20203, 20206, 20211}));
     EXPECT_TRUE(shown.decorative_line);
-    EXPECT_EQ(shown.speed, 30);
+    EXPECT_EQ(shown.marquee_ms, 300);
+    EXPECT_EQ(shown, Settings::defaults());
 }
 
-TEST_F(SettingsFile, DefaultsAreWrittenOnlyWhenTheFileIsMissing) {
-    EXPECT_TRUE(ensure_settings_file(kFile));
-    EXPECT_EQ(read("2_0:RDO", "1"), 20206);
+// What the stored values mean where they are used: the zoom view's content
+// and exponent style, the lists' order and widening.
+TEST_F(SettingsFile, ValuesAsTheConversionAndTheListsUseThem) {
+    write_default_settings(kFile);
+    Settings s = read_settings(kFile);
+    EXPECT_EQ(s.conversion().zoom_content, 20200);
+    EXPECT_EQ(s.conversion().exponent_style, 1);  // ×10^±xxx
+    EXPECT_EQ(s.sort_option(), 0);
+    EXPECT_TRUE(s.widen_lists());
+    ini_write_int("2_0:RDO", "1", 20210, kFile);
+    ini_write_int("2_1:RDO", "1", 20212, kFile);  // the choice the dialog never shows: no widening
+    s = read_settings(kFile);
+    EXPECT_EQ(s.sort_option(), 4);
+    EXPECT_FALSE(s.widen_lists());
+    remove();
+    s = read_settings(kFile);
+    EXPECT_LT(s.sort_option(), 0);  // no order stored: storage order
+    EXPECT_FALSE(s.widen_lists());
+    EXPECT_LT(s.conversion().exponent_style, 0);  // shown as e±xxx
+}
+
+TEST_F(SettingsFile, DefaultsComeWhenTheFileIsMissingOrWasNeverInitialised) {
+    EXPECT_TRUE(ensure_settings(kFile));
+    EXPECT_EQ(read("INI", "SetExist"), 1);
     ini_write_int("2_0:RDO", "1", 20209, kFile);
-    EXPECT_FALSE(ensure_settings_file(kFile));
+    EXPECT_FALSE(ensure_settings(kFile));
     EXPECT_EQ(read("2_0:RDO", "1"), 20209);
+    ini_write_int("INI", "SetExist", 0, kFile);  // a file that lost its marker
+    EXPECT_TRUE(ensure_settings(kFile));
+    EXPECT_EQ(read("2_0:RDO", "1"), 20206);
 }
 
 TEST_F(SettingsFile, SavedChoicesReadBackAndTheSpeedIsStoredInMilliseconds) {
     write_default_settings(kFile);
-    SettingsChoice choice;
+    Settings choice;
     choice.radios = {20201, 20205, 20210, 20213};
     choice.decorative_line = false;
-    choice.speed = 150;
-    save_settings(choice, kFile);
+    choice.marquee_ms = marquee_ms_of(150);
+    EXPECT_TRUE(save_settings(choice, kFile));
     EXPECT_EQ(read("2_1:EDT", "20300"), 1500);
     EXPECT_EQ(read("3_0:CHE", "1107"), 0);
-    const SettingsChoice back = read_settings(kFile);
-    EXPECT_EQ(back.radios, choice.radios);
-    EXPECT_FALSE(back.decorative_line);
-    EXPECT_EQ(back.speed, 150);
+    const Settings back = read_settings(kFile);
+    EXPECT_EQ(back, choice);
+    EXPECT_EQ(speed_of(back.marquee_ms), 150);
     EXPECT_EQ(read("INI", "SetExist"), 1);  // saving keeps the first-run marker
 }
 
 TEST_F(SettingsFile, AGroupWithoutAChoiceWritesNothing) {
     write_default_settings(kFile);
-    SettingsChoice choice;
+    Settings choice;
     choice.radios = {0, 20202, 0, 0};
-    choice.speed = 0;
+    choice.marquee_ms = 0;
     save_settings(choice, kFile);
     EXPECT_EQ(read("0_0:RDO", "1"), 20200);
     EXPECT_EQ(read("0_1:RDO", "1"), 20202);
@@ -88,13 +114,13 @@ TEST_F(SettingsFile, StoredValuesAsTheDialogShowsThem) {
     ini_write_int("0_1:RDO", "1", 1107, kFile);   // not a radio button at all
     ini_write_int("2_1:RDO", "1", 20212, kFile);  // the hidden choice stays chosen
     ini_write_int("2_1:EDT", "20300", 1500, kFile);
-    SettingsChoice shown = read_settings(kFile);
+    Settings shown = read_settings(kFile);
     EXPECT_EQ(shown.radios, (std::array<int, 4>{0, 0, 20206, 20212}));
-    EXPECT_EQ(shown.speed, 150);
+    EXPECT_EQ(speed_of(shown.marquee_ms), 150);
     ini_write_int("2_1:EDT", "20300", 3000, kFile);
-    EXPECT_EQ(read_settings(kFile).speed, 300);
+    EXPECT_EQ(speed_of(read_settings(kFile).marquee_ms), 300);
     ini_write_int("2_1:EDT", "20300", 29, kFile);
-    EXPECT_EQ(read_settings(kFile).speed, 2);  // whole hundredths
+    EXPECT_EQ(speed_of(read_settings(kFile).marquee_ms), 2);  // whole hundredths
     remove();
     shown = read_settings(kFile);  // a missing file is no valid choice anywhere
     EXPECT_EQ(shown.radios, (std::array<int, 4>{0, 0, 0, 0}));
