@@ -1,16 +1,16 @@
-#include "corvid/balloon_win.h"
+// The speech balloons of the tour: one modal balloon per stage, with the
+// stage's text, buttons and pointer labels (dialogs 166 and 167).
+#include <windows.h>
+#include <commctrl.h>
 
 #include <string>
 
-#include "corvid/fonts_win.h"
 #include "corvid/guide_win.h"
-#include "platform/wide_text.h"
-#include "corvid/labels_win.h"
 #include "corvid/layout.h"
 #include "corvid_resource.h"
+#include "platform/wide_text.h"
 
 namespace varuno::corvid {
-namespace {
 
 constexpr COLORREF kTourColour = RGB(255, 255, 155);
 constexpr COLORREF kExitColour = RGB(255, 204, 255);
@@ -18,20 +18,21 @@ constexpr COLORREF kTextColour = RGB(70, 70, 70);
 constexpr int kFirstButton = IDC_BALLOON_OK, kLastButton = IDC_BALLOON_PREVIOUS;
 constexpr POINT kDecorations[5] = {{50, 20}, {50, 130}, {100, 90}, {150, 50}, {150, 160}};
 constexpr UINT kTextFormat = DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX;
+constexpr UINT kFocusStage = WM_APP + 2;  // posted once the balloon shows
 
-struct Request {
+// One balloon on show, from its opening to the press that closes it.
+struct Balloon {
+    Guide& guide;
     TourStage stage;
-    HWND character;
+    HWND window = nullptr;
+    UniqueBrush brush;
+    UniqueBitmap decoration;  // tour balloons only
+    bool has_region = false;
+
+    bool exit_confirm() const { return stage == TourStage::kExitConfirm; }
 };
 
-HWND g_balloon = nullptr;
-TourStage g_stage = TourStage::kGreeting;
-HWND g_character = nullptr;
-HBRUSH g_brush = nullptr;
-bool g_has_region = false;
-WNDPROC g_button_procs[kLastButton - kFirstButton + 1] = {};
-
-bool is_exit_confirm() { return g_stage == TourStage::kExitConfirm; }
+namespace {
 
 RECT control_rect(HWND window, int id) {
     RECT r{};
@@ -42,7 +43,7 @@ RECT control_rect(HWND window, int id) {
 
 // The text on show. The greeting is chosen whenever it is drawn, from the
 // completion mark as it stands then.
-std::wstring balloon_text() { return wide_utf8(stage_text(g_stage, tour_seen())); }
+std::wstring balloon_text(const Balloon& b) { return wide_utf8(stage_text(b.stage, tour_seen())); }
 
 // The text's area: the body inset by 10 pixels.
 RECT text_area(HWND window) {
@@ -51,166 +52,155 @@ RECT text_area(HWND window) {
     return r;
 }
 
-int text_height(HWND window, const std::wstring& text) {
-    RECT area = text_area(window);
-    HDC dc = GetDC(window);
-    HFONT font = create_guide_font(GuideFace::kPGothic, 10);
-    HGDIOBJ old = SelectObject(dc, font);
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area, kTextFormat | DT_CALCRECT);
-    SelectObject(dc, old);
-    DeleteObject(font);
-    ReleaseDC(window, dc);
+int text_height(const Balloon& b, const std::wstring& text) {
+    RECT area = text_area(b.window);
+    WindowDC dc(b.window);
+    Selected font(dc.get(), b.guide.text_font());
+    DrawTextW(dc.get(), text.c_str(), static_cast<int>(text.size()), &area, kTextFormat | DT_CALCRECT);
     return area.bottom - area.top;
 }
 
 // The bubble: a rounded rectangle over the body and the tail towards the
 // character (or, for the exit confirmation, away from it to the right).
-void build_region(HWND window) {
-    const RECT body = control_rect(window, IDC_BALLOON_BODY);
-    const RECT tail = control_rect(window, IDC_BALLOON_TAIL);
-    HRGN bubble = CreateRoundRectRgn(body.left, body.top, body.right, body.bottom, 10, 10);
-    const auto corners = tail_polygon({tail.left, tail.top, tail.right, tail.bottom}, is_exit_confirm());
+void build_region(Balloon& b) {
+    const RECT body = control_rect(b.window, IDC_BALLOON_BODY);
+    const RECT tail = control_rect(b.window, IDC_BALLOON_TAIL);
+    UniqueRegion bubble(CreateRoundRectRgn(body.left, body.top, body.right, body.bottom, 10, 10));
+    const auto corners = tail_polygon({tail.left, tail.top, tail.right, tail.bottom}, b.exit_confirm());
     POINT points[4];
     for (int i = 0; i < 4; ++i) points[i] = {corners[i].x, corners[i].y};
-    HRGN pointer = CreatePolygonRgn(points, 4, WINDING);
-    CombineRgn(bubble, bubble, pointer, RGN_OR);
-    DeleteObject(pointer);
-    SetWindowRgn(window, bubble, TRUE);  // released by the system with the window
-    g_has_region = true;
+    UniqueRegion pointer(CreatePolygonRgn(points, 4, WINDING));
+    CombineRgn(bubble.get(), bubble.get(), pointer.get(), RGN_OR);
+    SetWindowRgn(b.window, bubble.release(), TRUE);  // released by the system with the window
+    b.has_region = true;
 }
 
 // Tells the labels while a button is held down.
-LRESULT CALLBACK button_proc(HWND button, UINT message, WPARAM wparam, LPARAM lparam) {
-    if (message == WM_LBUTTONDOWN) set_button_held(true);
-    if (message == WM_LBUTTONUP) set_button_held(false);
-    return CallWindowProcW(g_button_procs[GetDlgCtrlID(button) - kFirstButton], button, message, wparam, lparam);
+LRESULT CALLBACK button_proc(HWND button, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR, DWORD_PTR labels) {
+    if (message == WM_LBUTTONDOWN) reinterpret_cast<Labels*>(labels)->set_button_held(true);
+    if (message == WM_LBUTTONUP) reinterpret_cast<Labels*>(labels)->set_button_held(false);
+    return DefSubclassProc(button, message, wparam, lparam);
 }
 
-void subclass_buttons(HWND window, bool on) {
+void subclass_buttons(Balloon& b, bool on) {
     for (int id = kFirstButton; id <= kLastButton; ++id) {
-        HWND button = GetDlgItem(window, id);
-        WNDPROC& saved = g_button_procs[id - kFirstButton];
+        HWND button = GetDlgItem(b.window, id);
         if (on)
-            saved = reinterpret_cast<WNDPROC>(
-                SetWindowLongPtrW(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(button_proc)));
-        else if (saved)
-            SetWindowLongPtrW(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(saved));
-        if (!on) saved = nullptr;
+            SetWindowSubclass(button, button_proc, 0, reinterpret_cast<DWORD_PTR>(&b.guide.labels()));
+        else
+            RemoveWindowSubclass(button, button_proc, 0);
     }
-    set_button_held(false);
+    b.guide.labels().set_button_held(false);
 }
 
-void open(HWND window, const Request& request) {
-    g_balloon = window;
-    g_stage = request.stage;
-    g_character = request.character;
-    g_has_region = false;
+void open(Balloon& b) {
+    b.brush.reset(CreateSolidBrush(b.exit_confirm() ? kExitColour : kTourColour));
     HWND main = find_main_window();
     if (!main) {
-        EndDialog(window, kBalloonMainGone);
+        EndDialog(b.window, kBalloonMainGone);
         return;
     }
     for (int id = kFirstButton; id <= kLastButton; ++id)
-        if (HWND button = GetDlgItem(window, id)) ShowWindow(button, SW_HIDE);
-    HWND body = GetDlgItem(window, IDC_BALLOON_BODY);
+        if (HWND button = GetDlgItem(b.window, id)) ShowWindow(button, SW_HIDE);
+    HWND body = GetDlgItem(b.window, IDC_BALLOON_BODY);
     ShowWindow(body, SW_HIDE);
-    ShowWindow(GetDlgItem(window, IDC_BALLOON_TAIL), SW_HIDE);
-    if (!is_exit_confirm()) subclass_buttons(window, true);
+    ShowWindow(GetDlgItem(b.window, IDC_BALLOON_TAIL), SW_HIDE);
+    if (!b.exit_confirm()) {
+        subclass_buttons(b, true);
+        b.decoration.reset(static_cast<HBITMAP>(
+            LoadImageW(b.guide.instance(), MAKEINTRESOURCEW(IDB_DECORATION), IMAGE_BITMAP, 0, 0, 0)));
+    }
 
     // The body never shows, but carries the text for screen readers.
-    const std::wstring text = balloon_text();
+    const std::wstring text = balloon_text(b);
     SetWindowTextW(body, text.c_str());
-    const RECT body_rect = control_rect(window, IDC_BALLOON_BODY);
-    int y = text_height(window, text) + 20;
-    for (const ButtonPlace& place : balloon_buttons(g_stage, body_rect.left, body_rect.right))
-        SetWindowPos(GetDlgItem(window, place.button), nullptr, place.x, y, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW);
+    const RECT body_rect = control_rect(b.window, IDC_BALLOON_BODY);
+    int y = text_height(b, text) + 20;
+    for (const ButtonPlace& place : balloon_buttons(b.stage, body_rect.left, body_rect.right))
+        SetWindowPos(GetDlgItem(b.window, place.button), nullptr, place.x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW);
     y += kButtonRowHeight;
 
-    open_labels(g_stage, main, window);
+    b.guide.labels().open(b.stage, main, b.window);
     SetWindowPos(body, nullptr, 0, 0, body_rect.right - body_rect.left, y, SWP_NOMOVE | SWP_NOZORDER);
-    build_region(window);
+    build_region(b);
 
     RECT character{}, client{};
-    GetWindowRect(g_character, &character);
-    GetClientRect(window, &client);
-    const RECT tail = control_rect(window, IDC_BALLOON_TAIL);
-    const Point at = balloon_in_work_area({character.left, character.top, character.right, character.bottom},
-                                          client.right, y, is_exit_confirm(), (tail.top + tail.bottom) / 2 - 9,
-                                          work_area_of(g_character));
-    SetWindowPos(window, HWND_TOPMOST, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
-    InvalidateRect(window, nullptr, TRUE);
-    set_guide_title(window);
+    GetWindowRect(b.guide.character_window(), &character);
+    GetClientRect(b.window, &client);
+    const RECT tail = control_rect(b.window, IDC_BALLOON_TAIL);
+    const Point at = balloon_in_work_area({character.left, character.top, character.right, character.bottom}, client.right,
+                                          y, b.exit_confirm(), (tail.top + tail.bottom) / 2 - 9,
+                                          work_area_of(b.guide.character_window()));
+    SetWindowPos(b.window, HWND_TOPMOST, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+    InvalidateRect(b.window, nullptr, TRUE);
+    set_guide_title(b.window);
+    PostMessageW(b.window, kFocusStage, 0, 0);
 }
 
-void paint(HWND window) {
-    if (!g_has_region) build_region(window);
+void paint(Balloon& b) {
+    if (!b.has_region) build_region(b);
     PAINTSTRUCT ps;
-    HDC dc = BeginPaint(window, &ps);
-    if (!is_exit_confirm()) {
-        HBITMAP decoration = static_cast<HBITMAP>(
-            LoadImageW(guide_instance(), MAKEINTRESOURCEW(IDB_DECORATION), IMAGE_BITMAP, 0, 0, 0));
+    HDC dc = BeginPaint(b.window, &ps);
+    if (b.decoration) {
         BITMAP size{};
-        GetObjectW(decoration, sizeof size, &size);
-        HDC memory = CreateCompatibleDC(dc);
-        HGDIOBJ old = SelectObject(memory, decoration);
-        for (const POINT& at : kDecorations)
-            BitBlt(dc, at.x, at.y, size.bmWidth, size.bmHeight, memory, 0, 0, SRCCOPY);
-        SelectObject(memory, old);
-        DeleteDC(memory);
-        DeleteObject(decoration);
+        GetObjectW(b.decoration.get(), sizeof size, &size);
+        MemoryDC memory(dc);
+        Selected picture(memory.get(), b.decoration.get());
+        for (const POINT& at : kDecorations) BitBlt(dc, at.x, at.y, size.bmWidth, size.bmHeight, memory.get(), 0, 0, SRCCOPY);
     }
-    const std::wstring text = balloon_text();
-    SetWindowTextW(GetDlgItem(window, IDC_BALLOON_BODY), text.c_str());
-    HFONT font = create_guide_font(GuideFace::kPGothic, 10);
-    HGDIOBJ old = SelectObject(dc, font);
-    SetTextColor(dc, kTextColour);
-    SetBkMode(dc, TRANSPARENT);
-    RECT area = text_area(window);
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area, kTextFormat);
-    SelectObject(dc, old);
-    DeleteObject(font);
-    EndPaint(window, &ps);
-    // Through the dialog manager, so that the focused button is also the one
-    // that Enter presses.
-    SendMessageW(window, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(window, stage_content(g_stage).focus)), TRUE);
-    InvalidateRect(g_character, nullptr, FALSE);
+    const std::wstring text = balloon_text(b);
+    {
+        Selected font(dc, b.guide.text_font());
+        SetTextColor(dc, kTextColour);
+        SetBkMode(dc, TRANSPARENT);
+        RECT area = text_area(b.window);
+        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area, kTextFormat);
+    }
+    EndPaint(b.window, &ps);
+    // The character repaints after the balloon, so that it stays in front
+    // of the bubble's tail.
+    InvalidateRect(b.guide.character_window(), nullptr, FALSE);
 }
 
-bool stage_has_button(int id) {
-    for (int button : stage_content(g_stage).buttons)
+bool stage_has_button(const Balloon& b, int id) {
+    for (int button : stage_content(b.stage).buttons)
         if (button == id) return true;
     return false;
 }
 
 INT_PTR CALLBACK balloon_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message == WM_INITDIALOG) SetWindowLongPtrW(window, DWLP_USER, lparam);
+    auto* b = reinterpret_cast<Balloon*>(GetWindowLongPtrW(window, DWLP_USER));
+    if (!b) return FALSE;
     switch (message) {
     case WM_INITDIALOG:
-        open(window, *reinterpret_cast<const Request*>(lparam));
-        return FALSE;  // the focus goes to the stage's button when the balloon paints
+        b->window = window;
+        open(*b);
+        return FALSE;  // the focus goes to the stage's button once the balloon shows
+    case kFocusStage:
+        // Through the dialog manager, so that the focused button is also the
+        // one that Enter presses.
+        SendMessageW(window, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(window, stage_content(b->stage).focus)),
+                     TRUE);
+        return TRUE;
     case WM_CTLCOLORDLG:
-        if (g_brush) DeleteObject(g_brush);
-        g_brush = CreateSolidBrush(is_exit_confirm() ? kExitColour : kTourColour);
-        return reinterpret_cast<INT_PTR>(g_brush);
+        return reinterpret_cast<INT_PTR>(b->brush.get());
     case WM_PAINT:
-        paint(window);
+        paint(*b);
         return TRUE;
     case WM_COMMAND:
         // Enter that reaches no button of its own presses the focused one.
         if (LOWORD(wparam) == IDOK && lparam == 0) wparam = MAKEWPARAM(GetDlgCtrlID(GetFocus()), BN_CLICKED);
         // Only the stage's own buttons lead on; Escape and the like change nothing.
-        if (HIWORD(wparam) == BN_CLICKED && stage_has_button(LOWORD(wparam))) {
-            close_labels();
+        if (HIWORD(wparam) == BN_CLICKED && stage_has_button(*b, LOWORD(wparam))) {
+            b->guide.labels().close();
             EndDialog(window, LOWORD(wparam));
         }
         return TRUE;
     case WM_CLOSE:
         return TRUE;
     case WM_DESTROY:
-        if (!is_exit_confirm()) subclass_buttons(window, false);
-        if (g_brush) DeleteObject(g_brush);
-        g_brush = nullptr;
-        g_balloon = nullptr;
+        if (!b->exit_confirm()) subclass_buttons(*b, false);
         return TRUE;
     default:
         return FALSE;
@@ -219,26 +209,27 @@ INT_PTR CALLBACK balloon_proc(HWND window, UINT message, WPARAM wparam, LPARAM l
 
 } // namespace
 
-int run_balloon(TourStage stage, HWND character) {
-    const Request request{stage, character};
+int Guide::run_balloon(TourStage stage) {
+    Balloon b{*this, stage, nullptr, {}, {}, false};
     const bool owned = stage == TourStage::kFarewell || stage == TourStage::kExitConfirm;
     const int template_id = stage == TourStage::kExitConfirm ? IDD_EXIT_BALLOON : IDD_BALLOON;
-    const INT_PTR result = DialogBoxParamW(guide_instance(), MAKEINTRESOURCEW(template_id),
-                                           owned ? character : nullptr, balloon_proc,
-                                           reinterpret_cast<LPARAM>(&request));
+    balloon_ = &b;
+    const INT_PTR result = DialogBoxParamW(instance_, MAKEINTRESOURCEW(template_id), owned ? character_ : nullptr,
+                                           balloon_proc, reinterpret_cast<LPARAM>(&b));
+    balloon_ = nullptr;
     return result == -1 ? kBalloonClosed : static_cast<int>(result);
 }
 
-bool balloon_showing(TourStage& stage) {
-    if (!g_balloon) return false;
-    stage = g_stage;
+bool Guide::balloon_showing(TourStage& stage) const {
+    if (!balloon_ || !balloon_->window) return false;
+    stage = balloon_->stage;
     return true;
 }
 
-void end_balloon(int result) {
-    if (!g_balloon) return;
-    close_labels();
-    EndDialog(g_balloon, result);
+void Guide::end_balloon(int result) {
+    if (!balloon_ || !balloon_->window) return;
+    labels_.close();
+    EndDialog(balloon_->window, result);
 }
 
 } // namespace varuno::corvid

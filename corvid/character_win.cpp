@@ -1,86 +1,24 @@
-#include "corvid/character_win.h"
-
+// The character window (dialog 165): the crow cut to its shape. It gets
+// varuno ready, places both windows and runs the tour; it lives as long as
+// the guide. Also the guide's hidden owner window.
+#include <windows.h>
 #include <shellapi.h>
 
 #include <cstdint>
 #include <vector>
 
-#include "corvid/balloon_win.h"
 #include "corvid/guide_win.h"
-#include "corvid/layout.h"
 #include "corvid/splash_win.h"
 #include "corvid_resource.h"
 #include "platform/ini.h"
+#include "platform/wide_text.h"
+#include "resources/window_contract.h"
 
 namespace varuno::corvid {
 namespace {
 
 constexpr UINT kStartTour = WM_APP + 1;
 constexpr std::uint32_t kCutColour = 0x00FF00;  // pure green in a 32-bit DIB pixel
-
-HWND g_character = nullptr;
-HBITMAP g_picture = nullptr;
-SIZE g_size{};
-bool g_stop = false;
-
-// The guide ends: nothing opens any more and the window closes.
-void stop(HWND window) {
-    g_stop = true;
-    EndDialog(window, 0);
-}
-
-// Sizes the window to the picture and cuts it to the character: every
-// pixel that is not pure green, and the pixel at the origin. The picture is
-// read once into memory and cut row by row into runs, which gives the same
-// shape as testing and adding each pixel on its own, much faster.
-void take_shape(HWND window) {
-    g_picture = static_cast<HBITMAP>(
-        LoadImageW(guide_instance(), MAKEINTRESOURCEW(IDB_CHARACTER), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-    BITMAP picture{};
-    GetObjectW(g_picture, sizeof picture, &picture);
-    g_size = {picture.bmWidth, picture.bmHeight};
-    SetWindowPos(window, HWND_TOPMOST, 0, 0, g_size.cx, g_size.cy, SWP_NOMOVE | SWP_NOACTIVATE);
-
-    const int w = g_size.cx, h = g_size.cy;
-    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(w) * h);
-    BITMAPINFO format{};
-    format.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};  // top-down rows
-    HDC screen = GetDC(nullptr);
-    GetDIBits(screen, g_picture, 0, static_cast<UINT>(h), pixels.data(), &format, DIB_RGB_COLORS);
-    ReleaseDC(nullptr, screen);
-    const std::vector<Rect> runs = shape_runs(w, h, [&](int x, int y) {
-        return (pixels[static_cast<std::size_t>(y) * w + x] & 0xFFFFFF) != kCutColour;
-    });
-
-    std::vector<char> data(sizeof(RGNDATAHEADER) + runs.size() * sizeof(RECT));
-    auto* region = reinterpret_cast<RGNDATA*>(data.data());
-    region->rdh = {sizeof(RGNDATAHEADER), RDH_RECTANGLES, static_cast<DWORD>(runs.size()),
-                   static_cast<DWORD>(runs.size() * sizeof(RECT)), {0, 0, w, h}};
-    auto* rects = reinterpret_cast<RECT*>(region->Buffer);
-    for (std::size_t i = 0; i < runs.size(); ++i) rects[i] = {runs[i].left, runs[i].top, runs[i].right, runs[i].bottom};
-    SetWindowRgn(window, ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()), region), FALSE);
-}
-
-// varuno's window, started when it is not there; null (after telling the
-// user) when it neither runs nor comes up.
-HWND find_or_start_main(HWND window) {
-    if (HWND main = find_main_window()) return main;
-    const std::wstring program = path_beside_program(kMainProgram).wstring();
-    const std::wstring folder = path_beside_program("").wstring();
-    const auto started = reinterpret_cast<INT_PTR>(
-        ShellExecuteW(nullptr, L"open", program.c_str(), nullptr, folder.c_str(), SW_SHOW));
-    if (started <= 32) {
-        if (HWND main = find_main_window()) return main;
-        show_message(window, kCannotStart);
-        return nullptr;
-    }
-    HWND main = nullptr;
-    if (!wait_for_window([&] { return (main = find_main_window()) != nullptr; }, [](int ms) { Sleep(ms); })) {
-        show_message(window, kTimedOut);
-        return nullptr;
-    }
-    return main;
-}
 
 // Lets varuno finish its start-up (its window gets its title early on)
 // before the guide moves the window.
@@ -93,112 +31,206 @@ void wait_until_ready(HWND main) {
     }
 }
 
+} // namespace
+
+Guide::Guide(HINSTANCE instance) : instance_(instance), text_font_(fonts_.create(GuideFace::kPGothic, 10)) {}
+
+// The hidden owner stays out of sight; a second start of the guide shows
+// it. Closing it then ends the guide the same way as closing the character.
+LRESULT CALLBACK Guide::owner_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message == WM_NCCREATE)
+        SetWindowLongPtrW(window, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams));
+    auto* guide = reinterpret_cast<Guide*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (message == WM_CLOSE && guide && guide->character_) {
+        PostMessageW(guide->character_, WM_CLOSE, 0, 0);
+        return 0;
+    }
+    return DefWindowProcW(window, message, wparam, lparam);
+}
+
+INT_PTR Guide::run() {
+    const std::wstring class_name = wide_utf8(kOwnerClass);
+    WNDCLASSEXW type{};
+    type.cbSize = sizeof type;
+    type.style = CS_HREDRAW | CS_VREDRAW;
+    type.lpfnWndProc = owner_proc;
+    type.hInstance = instance_;
+    type.hIcon = LoadIconW(instance_, MAKEINTRESOURCEW(IDI_CORVID));
+    type.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    type.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    type.lpszClassName = class_name.c_str();
+    RegisterClassExW(&type);
+    owner_ = CreateWindowExW(0, class_name.c_str(), wide_utf8(kGuideTitle).c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance_, this);
+    return DialogBoxParamW(instance_, MAKEINTRESOURCEW(IDD_CHARACTER), owner_, character_proc, reinterpret_cast<LPARAM>(this));
+}
+
+// The guide ends: nothing opens any more and the window closes.
+void Guide::stop() {
+    stop_ = true;
+    EndDialog(character_, 0);
+}
+
+// Sizes the window to the picture and cuts it to the character: every
+// pixel that is not pure green, and the pixel at the origin. The picture is
+// read once into memory and cut row by row into runs, which gives the same
+// shape as testing and adding each pixel on its own, much faster.
+bool Guide::take_shape() {
+    picture_.reset(static_cast<HBITMAP>(
+        LoadImageW(instance_, MAKEINTRESOURCEW(IDB_CHARACTER), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    if (!picture_) return false;
+    BITMAP picture{};
+    GetObjectW(picture_.get(), sizeof picture, &picture);
+    size_ = {picture.bmWidth, picture.bmHeight};
+    SetWindowPos(character_, HWND_TOPMOST, 0, 0, size_.cx, size_.cy, SWP_NOMOVE | SWP_NOACTIVATE);
+
+    const int w = size_.cx, h = size_.cy;
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(w) * h);
+    BITMAPINFO format{};
+    format.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};  // top-down rows
+    GetDIBits(WindowDC(nullptr).get(), picture_.get(), 0, static_cast<UINT>(h), pixels.data(), &format, DIB_RGB_COLORS);
+    const std::vector<Rect> runs = shape_runs(w, h, [&](int x, int y) {
+        return (pixels[static_cast<std::size_t>(y) * w + x] & 0xFFFFFF) != kCutColour;
+    });
+
+    std::vector<char> data(sizeof(RGNDATAHEADER) + runs.size() * sizeof(RECT));
+    auto* region = reinterpret_cast<RGNDATA*>(data.data());
+    region->rdh = {sizeof(RGNDATAHEADER), RDH_RECTANGLES, static_cast<DWORD>(runs.size()),
+                   static_cast<DWORD>(runs.size() * sizeof(RECT)), {0, 0, w, h}};
+    auto* rects = reinterpret_cast<RECT*>(region->Buffer);
+    for (std::size_t i = 0; i < runs.size(); ++i) rects[i] = {runs[i].left, runs[i].top, runs[i].right, runs[i].bottom};
+    SetWindowRgn(character_, ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()), region), FALSE);
+    return true;
+}
+
+// varuno's window, started when it is not there; null (after telling the
+// user) when it neither runs nor comes up.
+HWND Guide::find_or_start_main() {
+    if (HWND main = find_main_window()) return main;
+    const std::wstring program = path_beside_program(contract::kMainProgram).wstring();
+    const std::wstring folder = path_beside_program("").wstring();
+    const auto started = reinterpret_cast<INT_PTR>(
+        ShellExecuteW(nullptr, L"open", program.c_str(), nullptr, folder.c_str(), SW_SHOW));
+    if (started <= 32) {
+        if (HWND main = find_main_window()) return main;
+        show_message(character_, kCannotStart);
+        return nullptr;
+    }
+    HWND main = nullptr;
+    if (!wait_for_window([&] { return (main = find_main_window()) != nullptr; }, [](int ms) { Sleep(ms); })) {
+        show_message(character_, kTimedOut);
+        return nullptr;
+    }
+    return main;
+}
+
 // Puts varuno's window and the character side by side on the screen, or
 // tells the user that the screen is too small.
-bool place_windows(HWND window, HWND main) {
+bool Guide::place_windows(HWND main) {
     ShowWindow(main, SW_RESTORE);
     RECT client{};
     GetClientRect(main, &client);
     const GuidePlacement place = guide_placement(GetSystemMetrics(SM_CXMAXIMIZED), GetSystemMetrics(SM_CYMAXIMIZED),
                                                  client.right, client.bottom);
     if (!place.fits) {
-        show_message(window, kScreenTooSmall);
+        show_message(character_, kScreenTooSmall);
         return false;
     }
     SetWindowPos(main, HWND_TOPMOST, place.main_window.x, place.main_window.y, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
-    SetWindowPos(window, HWND_TOPMOST, place.character.x, place.character.y, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
-    set_guide_title(window);
+    SetWindowPos(character_, HWND_TOPMOST, place.character.x, place.character.y, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+    set_guide_title(character_);
     return true;
 }
 
-void start_up(HWND window) {
-    g_character = window;
-    SendMessageW(window, WM_SETICON, ICON_BIG,
-                 reinterpret_cast<LPARAM>(LoadImageW(guide_instance(), MAKEINTRESOURCEW(IDI_CORVID), IMAGE_ICON, 32, 32, 0)));
-    HWND splash = open_splash();
-    take_shape(window);
-    if (splash) DestroyWindow(splash);
-    HWND main = find_or_start_main(window);
-    if (!main) return stop(window);
+void Guide::start_up() {
+    icon_.reset(static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_CORVID), IMAGE_ICON, 32, 32, 0)));
+    SendMessageW(character_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
+    Splash splash(*this);
+    const bool shaped = take_shape();
+    splash.close();
+    if (!shaped) return stop();
+    HWND main = find_or_start_main();
+    if (!main) return stop();
     wait_until_ready(main);
-    if (!place_windows(window, main)) return stop(window);
-    PostMessageW(window, kStartTour, 0, 0);
+    if (!place_windows(main)) return stop();
+    PostMessageW(character_, kStartTour, 0, 0);
 }
 
 // One balloon after the other until the guide ends. varuno's window is
 // looked for before each balloon: when it has gone, the guide ends.
-void run_tour(HWND window) {
+void Guide::run_tour() {
     TourState state;
-    while (!g_stop) {
+    while (!stop_) {
         if (!find_main_window()) {
-            show_message(window, kMainGone);
+            show_message(character_, kMainGone);
             break;
         }
-        const int result = run_balloon(state.stage, window);
+        const int result = run_balloon(state.stage);
         if (result == kBalloonClosed) break;
         if (result == kBalloonMainGone) continue;  // told above, on the next look
         state = result == kBalloonRightClicked ? after_right_click(state) : after_button(state, result);
         if (state.finished) break;
     }
-    stop(window);
+    stop();
 }
 
-void paint(HWND window) {
+void Guide::paint_character() {
     PAINTSTRUCT ps;
-    HDC dc = BeginPaint(window, &ps);
-    HDC memory = CreateCompatibleDC(dc);
-    HGDIOBJ old = SelectObject(memory, g_picture);
-    BitBlt(dc, 0, 0, g_size.cx, g_size.cy, memory, 1, 1, SRCCOPY);
-    SelectObject(memory, old);
-    DeleteDC(memory);
-    EndPaint(window, &ps);
+    HDC dc = BeginPaint(character_, &ps);
+    {
+        MemoryDC memory(dc);
+        Selected picture(memory.get(), picture_.get());
+        BitBlt(dc, 0, 0, size_.cx, size_.cy, memory.get(), 1, 1, SRCCOPY);
+    }
+    EndPaint(character_, &ps);
 }
 
-// A right click on the character asks whether to end the guide: the tour
-// balloon on show closes and the exit confirmation opens in its place.
-void on_right_click() {
-    TourStage showing;
-    if (balloon_showing(showing) && in_tour_sequence(showing)) end_balloon(kBalloonRightClicked);
+INT_PTR CALLBACK Guide::character_proc(HWND window, UINT message, WPARAM, LPARAM lparam) {
+    if (message == WM_INITDIALOG) SetWindowLongPtrW(window, DWLP_USER, lparam);
+    auto* guide = reinterpret_cast<Guide*>(GetWindowLongPtrW(window, DWLP_USER));
+    if (!guide) return FALSE;
+    if (message == WM_INITDIALOG) guide->character_ = window;
+    return guide->character(message);
 }
 
-} // namespace
-
-HWND character_window() { return g_character; }
-
-INT_PTR CALLBACK character_proc(HWND window, UINT message, WPARAM, LPARAM) {
+INT_PTR Guide::character(UINT message) {
     switch (message) {
     case WM_INITDIALOG:
-        start_up(window);
+        start_up();
         return TRUE;
     case kStartTour:
-        run_tour(window);
+        run_tour();
         return TRUE;
     case WM_ERASEBKGND:
         return TRUE;  // the picture covers the whole shape
     case WM_PAINT:
-        paint(window);
+        paint_character();
         return TRUE;
     case WM_LBUTTONDOWN:
         // Dragging the character moves it as a caption would.
         ReleaseCapture();
-        SendMessageW(window, WM_NCLBUTTONDOWN, HTCAPTION, static_cast<LPARAM>(GetMessagePos()));
+        SendMessageW(character_, WM_NCLBUTTONDOWN, HTCAPTION, static_cast<LPARAM>(GetMessagePos()));
         return TRUE;
-    case WM_RBUTTONUP:
-        on_right_click();
+    case WM_RBUTTONUP: {
+        // A right click on the character asks whether to end the guide: the
+        // tour balloon on show closes and the exit confirmation opens in its place.
+        TourStage showing;
+        if (balloon_showing(showing) && in_tour_sequence(showing)) end_balloon(kBalloonRightClicked);
         return TRUE;
+    }
     case WM_COMMAND:
         return TRUE;  // Escape and Enter change nothing
     case WM_CLOSE:
-        g_stop = true;
+        stop_ = true;
         end_balloon(kBalloonClosed);
-        EndDialog(window, 0);
+        EndDialog(character_, 0);
         return TRUE;
     case WM_DESTROY:
         // However the guide ends, the tour counts as seen from now on.
         record_tour_seen();
-        if (g_picture) DeleteObject(g_picture);
-        g_picture = nullptr;
-        g_character = nullptr;
+        picture_.reset();
+        character_ = nullptr;
         PostQuitMessage(0);
         return TRUE;
     default:

@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "corvid/guide_win.h"
 #include "platform/wide_text.h"
 
 namespace varuno::corvid {
@@ -73,16 +72,13 @@ bool system_font_is_japanese() {
 
 } // namespace
 
-HFONT create_guide_font(GuideFace face, int points) {
+HFONT GuideFonts::create(GuideFace face, int points) {
     if (face == GuideFace::kSystemFont && system_font_is_japanese()) {
         LOGFONTW system{};
         GetObjectW(GetStockObject(SYSTEM_FONT), sizeof system, &system);
         return CreateFontIndirectW(&system);
     }
-    // The face lists and the installed fonts do not change while the guide
-    // runs: each face is chosen once.
-    static std::wstring faces[4];
-    std::wstring& name = faces[static_cast<int>(face)];
+    std::wstring& name = faces_[static_cast<std::size_t>(face)];
     if (name.empty()) name = chosen_face(face);
     HDC dc = GetDC(nullptr);
     const int height = -MulDiv(points, GetDeviceCaps(dc, LOGPIXELSY), 72);

@@ -4,17 +4,28 @@
 #pragma once
 #include <windows.h>
 
+#include <array>
+#include <string>
+
 namespace varuno::corvid {
 
 enum class GuideFace {
-    kPop,          // "HGS創英角ﾎﾟｯﾌﾟ体": the splash's title
-    kPGothic,      // "ＭＳ Ｐゴシック": balloon and label texts
-    kGothic,       // "ＭＳ ゴシック": the splash's credits
-    kSystemFont,   // the system font, for the splash's notes
+    kPop,         // "HGS創英角ﾎﾟｯﾌﾟ体": the splash's title
+    kPGothic,     // "ＭＳ Ｐゴシック": balloon and label texts
+    kGothic,      // "ＭＳ ゴシック": the splash's credits
+    kSystemFont,  // the system font, for the splash's notes
 };
 
-// A font of `points` points on the screen: normal weight, the Shift_JIS
-// character set, proof quality. The caller deletes it.
-HFONT create_guide_font(GuideFace face, int points);
+// Chooses each face once (the installed fonts do not change while the guide
+// runs) and makes fonts of them.
+class GuideFonts {
+public:
+    // A font of `points` points on the screen: normal weight, the Shift_JIS
+    // character set, proof quality. The caller deletes it.
+    HFONT create(GuideFace face, int points);
+
+private:
+    std::array<std::wstring, 4> faces_;  // chosen on first use
+};
 
 } // namespace varuno::corvid

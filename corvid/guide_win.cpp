@@ -3,23 +3,9 @@
 #include "platform/cp932.h"
 #include "platform/ini.h"
 #include "platform/wide_text.h"
+#include "resources/window_contract.h"
 
 namespace varuno::corvid {
-namespace {
-
-HINSTANCE g_instance = nullptr;
-HWND g_owner = nullptr;
-
-} // namespace
-
-HINSTANCE guide_instance() { return g_instance; }
-void set_guide_instance(HINSTANCE instance) { g_instance = instance; }
-
-HWND owner_window() { return g_owner; }
-void set_owner_window(HWND window) { g_owner = window; }
-
-HWND find_main_window() { return FindWindowW(nullptr, wide_utf8(kMainWindowTitle).c_str()); }
-
 namespace {
 
 Rect work_area(HMONITOR monitor) {
@@ -31,6 +17,8 @@ Rect work_area(HMONITOR monitor) {
 
 } // namespace
 
+HWND find_main_window() { return FindWindowW(nullptr, wide_utf8(contract::kMainWindowTitle).c_str()); }
+
 Rect work_area_of(HWND window) { return work_area(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST)); }
 
 Rect work_area_at(const RECT& r) { return work_area(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST)); }
@@ -41,8 +29,8 @@ void show_message(HWND owner, const GuideMessage& message) {
     MessageBoxW(owner, wide_utf8(message.text).c_str(), wide_utf8(message.caption).c_str(), MB_OK);
 }
 
-bool tour_seen() { return ini_read_int(kIniSection, kIniKey, kIniFile) != 0; }
+bool tour_seen() { return ini_read_int(contract::kGuideIniSection, contract::kGuideIniKey, contract::kGuideIniFile) != 0; }
 
-void record_tour_seen() { ini_write_text(kIniSection, kIniKey, "1", kIniFile); }
+void record_tour_seen() { ini_write_text(contract::kGuideIniSection, contract::kGuideIniKey, "1", contract::kGuideIniFile); }
 
 } // namespace varuno::corvid

@@ -1,16 +1,13 @@
-// The names and messages of the guide program: how it finds varuno's main
-// window, how it keeps to one instance, and what it tells the user when it
-// cannot run. Texts are UTF-8.
+// The names and messages of the guide program: how it keeps to one
+// instance, its windows' title, and what it tells the user when it cannot
+// run. What it relies on of varuno (the main window's title, its control
+// identifiers, the ini file of the completed tour) is resources/
+// window_contract.h. Texts are UTF-8.
 #pragma once
 #include <string_view>
 
 namespace varuno::corvid {
 
-// varuno's main window is found by this exact title (four full-width spaces
-// after "-ヴァルーノ-").
-constexpr std::string_view kMainWindowTitle =
-    "QXtool-Varuno -ヴァルーノ-　　　　単位換算ソフト／作者：Orvel／HP：Larkmere";
-constexpr std::string_view kMainProgram = "varuno.exe";
 
 // One guide at a time: the mutex, and the class of the hidden owner window
 // by which a second start finds the first.
@@ -19,10 +16,6 @@ constexpr std::string_view kOwnerClass = "コルヴィディアン　フォー�
 // The title of every window of the guide.
 constexpr std::string_view kGuideTitle = "Corvidian for Varuno  Ver 1.0.0";
 
-// The ini file beside the guide and the key that records a completed tour.
-constexpr std::string_view kIniFile = "corvid_varuno.ini";
-constexpr std::string_view kIniSection = "type1";
-constexpr std::string_view kIniKey = "exp";
 
 struct GuideMessage {
     std::string_view text;

@@ -2,7 +2,6 @@
 
 #include <string_view>
 
-#include "corvid/fonts_win.h"
 #include "corvid/guide_win.h"
 #include "platform/wide_text.h"
 #include "corvid_resource.h"
@@ -30,43 +29,37 @@ void text_at(HDC dc, int x, int y, std::string_view utf8) {
     TextOutW(dc, x, y, text.c_str(), static_cast<int>(text.size()));
 }
 
-void paint(HDC dc) {
+} // namespace
+
+void Splash::paint(HDC dc) const {
     SetBkMode(dc, TRANSPARENT);
-    HFONT title = create_guide_font(GuideFace::kPop, 24);
-    HGDIOBJ old = SelectObject(dc, title);
-    SetTextColor(dc, kTitleColour);
-    text_at(dc, 48, 48, "Corvidian");
-    text_at(dc, 168, 96, "for Varuno");
-
-    for (const Line& line : kRainbow) {
-        HPEN pen = CreatePen(PS_SOLID, 1, line.colour);
-        HGDIOBJ old_pen = SelectObject(dc, pen);
-        MoveToEx(dc, line.from.x, line.from.y, nullptr);
-        LineTo(dc, line.to.x, line.to.y);
-        SelectObject(dc, old_pen);
-        DeleteObject(pen);
+    {
+        Selected font(dc, title_.get());
+        SetTextColor(dc, kTitleColour);
+        text_at(dc, 48, 48, "Corvidian");
+        text_at(dc, 168, 96, "for Varuno");
     }
-
-    HFONT note = create_guide_font(GuideFace::kSystemFont, 12);
-    SelectObject(dc, note);
-    SetTextColor(dc, kNoteColour);
-    text_at(dc, 24, 144, "準備中です。");
-    text_at(dc, 24, 168, "10秒…う～ん、1分ほど待っててくださいね☆");
-
-    HFONT credits = create_guide_font(GuideFace::kGothic, 10);
-    SelectObject(dc, credits);
+    for (int i = 0; i < 5; ++i) {
+        Selected pen(dc, rainbow_[i].get());
+        MoveToEx(dc, kRainbow[i].from.x, kRainbow[i].from.y, nullptr);
+        LineTo(dc, kRainbow[i].to.x, kRainbow[i].to.y);
+    }
+    {
+        Selected font(dc, note_.get());
+        SetTextColor(dc, kNoteColour);
+        text_at(dc, 24, 144, "準備中です。");
+        text_at(dc, 24, 168, "10秒…う～ん、1分ほど待っててくださいね☆");
+    }
+    Selected font(dc, credits_.get());
     SetTextColor(dc, kCreditColour);
     text_at(dc, 36, 192, "Corvidian for Varuno  Ver 1.0.0");
     text_at(dc, 48, 216, "QXtool-Varuno の案内役です");
     text_at(dc, 48, 235, "作者：Orvel／HP：Larkmere");
-
-    SelectObject(dc, old);
-    DeleteObject(title);
-    DeleteObject(note);
-    DeleteObject(credits);
 }
 
-INT_PTR CALLBACK splash_proc(HWND window, UINT message, WPARAM, LPARAM) {
+INT_PTR CALLBACK Splash::proc(HWND window, UINT message, WPARAM, LPARAM lparam) {
+    if (message == WM_INITDIALOG) SetWindowLongPtrW(window, DWLP_USER, lparam);
+    const auto* splash = reinterpret_cast<const Splash*>(GetWindowLongPtrW(window, DWLP_USER));
     switch (message) {
     case WM_INITDIALOG:
         set_guide_title(window);
@@ -74,9 +67,10 @@ INT_PTR CALLBACK splash_proc(HWND window, UINT message, WPARAM, LPARAM) {
     case WM_CTLCOLORDLG:
         return reinterpret_cast<INT_PTR>(GetStockObject(WHITE_BRUSH));
     case WM_PAINT: {
+        if (!splash) return FALSE;
         PAINTSTRUCT ps;
         HDC dc = BeginPaint(window, &ps);
-        paint(dc);
+        splash->paint(dc);
         EndPaint(window, &ps);
         return TRUE;
     }
@@ -85,13 +79,15 @@ INT_PTR CALLBACK splash_proc(HWND window, UINT message, WPARAM, LPARAM) {
     }
 }
 
-} // namespace
-
-HWND open_splash() {
-    HWND splash = CreateDialogParamW(guide_instance(), MAKEINTRESOURCEW(IDD_SPLASH), nullptr, splash_proc, 0);
-    if (!splash) return nullptr;
-    ShowWindow(splash, SW_SHOW);
-    UpdateWindow(splash);
+Splash::Splash(Guide& guide)
+    : title_(guide.fonts().create(GuideFace::kPop, 24)),
+      note_(guide.fonts().create(GuideFace::kSystemFont, 12)),
+      credits_(guide.fonts().create(GuideFace::kGothic, 10)) {
+    for (int i = 0; i < 5; ++i) rainbow_[i].reset(CreatePen(PS_SOLID, 1, kRainbow[i].colour));
+    window_ = CreateDialogParamW(guide.instance(), MAKEINTRESOURCEW(IDD_SPLASH), nullptr, proc, reinterpret_cast<LPARAM>(this));
+    if (!window_) return;
+    ShowWindow(window_, SW_SHOW);
+    UpdateWindow(window_);
     // Messages keep flowing while the splash stays, so that it really reaches
     // the screen (and repaints if covered) before the start-up goes on.
     const DWORD until = GetTickCount() + 1000;
@@ -101,13 +97,17 @@ HWND open_splash() {
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
             if (message.message == WM_QUIT) {
                 PostQuitMessage(static_cast<int>(message.wParam));
-                return splash;
+                return;
             }
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }
     }
-    return splash;
+}
+
+void Splash::close() {
+    if (window_) DestroyWindow(window_);
+    window_ = nullptr;
 }
 
 } // namespace varuno::corvid

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "resources/window_contract.h"
+
 namespace varuno::corvid {
 namespace {
 
@@ -12,9 +14,9 @@ constexpr int kFarewellButtons[] = {kButtonOk};
 constexpr int kExitButtons[] = {kButtonYes, kButtonNo};
 
 // Controls of varuno's main window that the labels circle.
-constexpr int kKindButton = 5024, kStatusBar = 1100, kFrameA = 1040, kFrameB = 1041, kListBefore = 4000,
-              kListAfter = 4001, kInputA = 4004, kOutputA = 4005, kZoomView = 1014, kCopyButton = 1029,
-              kHelpButton = 5016;
+constexpr int kKindButton = IDC_BTN_KIND, kStatusBar = IDC_STATUS, kFrameA = IDC_FRAME_A, kFrameB = IDC_FRAME_B,
+              kListBefore = IDC_LIST_A_BEFORE, kListAfter = IDC_LIST_A_AFTER, kInputA = IDC_INPUT_A,
+              kOutputA = IDC_OUTPUT_A, kZoomView = IDC_ZOOM, kCopyButton = IDC_COPY, kHelpButton = IDC_BTN_HELP;
 
 constexpr PointerLabel kStep2Labels[] = {{"▼単位種選択ボタン", kKindButton}};
 constexpr PointerLabel kStep3Labels[] = {{"▼ココ", kFixedTarget}};

@@ -8,6 +8,8 @@
 #include <span>
 #include <string_view>
 
+#include "resources/corvid/corvid_resource.h"
+
 namespace varuno::corvid {
 
 enum class TourStage {
@@ -18,15 +20,15 @@ enum class TourStage {
     kExitConfirm,
 };
 
-// Buttons of the balloon templates.
+// Buttons of the balloon templates: their control identifiers.
 enum TourButton : int {
-    kButtonOk = 1000,
-    kButtonCancel = 1001,
-    kButtonYes = 1002,
-    kButtonNo = 1003,
-    kButtonQuit = 1004,
-    kButtonNext = 1005,
-    kButtonPrevious = 1006,
+    kButtonOk = IDC_BALLOON_OK,
+    kButtonCancel = IDC_BALLOON_CANCEL,
+    kButtonYes = IDC_BALLOON_YES,
+    kButtonNo = IDC_BALLOON_NO,
+    kButtonQuit = IDC_BALLOON_QUIT,
+    kButtonNext = IDC_BALLOON_NEXT,
+    kButtonPrevious = IDC_BALLOON_PREVIOUS,
 };
 
 // A pointer label's target in varuno's main window that is not a control:

@@ -14,6 +14,7 @@
 #include "corvid/layout.h"
 #include "corvid/names.h"
 #include "corvid/tour.h"
+#include "resources/window_contract.h"
 #include "platform/cp932.h"
 
 namespace varuno::corvid {
@@ -108,7 +109,7 @@ TEST(Tour, EveryTextSurvivesCodePage932) {
         EXPECT_TRUE(lossless(m.text));
         EXPECT_TRUE(lossless(m.caption));
     }
-    for (std::string_view name : {kMainWindowTitle, kMutexName, kOwnerClass}) EXPECT_TRUE(lossless(name));
+    for (std::string_view name : {contract::kMainWindowTitle, kMutexName, kOwnerClass}) EXPECT_TRUE(lossless(name));
 }
 
 TEST(Tour, NextAndPreviousWalkTheSequence) {
