@@ -96,7 +96,8 @@ TEST(AboutBox, VersionLineInALargerFontAndBlueLinks) {
     ASSERT_NE(box, nullptr);
     WaitForInputIdle(app.process(), 5000);
     ASSERT_TRUE(wait_for([&] { return IsWindowVisible(box); }));
-    Sleep(300);  // let it paint
+    // Painted now, children included, before its pixels are read.
+    RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 
     const std::wstring version = utf16("Varuno -ヴァルーノ- Ver 2.0.0");
     EXPECT_EQ(window_text(GetDlgItem(box, kVersion)), version);

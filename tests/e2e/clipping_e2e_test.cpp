@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/e2e/varuno_test_fixture.h"
 #include "tests/e2e/win_driver.h"
 
 namespace varuno::e2e {
@@ -166,15 +167,8 @@ std::string listed(const std::vector<std::string>& clips) {
     return all;
 }
 
-class Clipping : public ::testing::Test {
+class Clipping : public VarunoTest {
 protected:
-    void SetUp() override {
-        fresh_ini_files();
-        ASSERT_TRUE(app.start());
-    }
-    void TearDown() override {
-        if (app.wait_exit(0) == 999) app.exit_with_ok();
-    }
     // Opens a dialog with a posted menu command and waits for it.
     HWND by_command(int command, int child) {
         PostMessageW(app.main(), WM_COMMAND, MAKEWPARAM(command, 0), 0);
@@ -187,7 +181,6 @@ protected:
         return check.run();
     }
 
-    Varuno app;
 };
 
 TEST_F(Clipping, MainWindow) {

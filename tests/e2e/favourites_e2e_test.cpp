@@ -8,6 +8,7 @@
 
 #include <vector>
 
+#include "tests/e2e/varuno_test_fixture.h"
 #include "tests/e2e/win_driver.h"
 
 namespace varuno::e2e {
@@ -54,12 +55,9 @@ void store(const std::vector<Entry>& entries) {
     WritePrivateProfileStringW(nullptr, nullptr, nullptr, file.c_str());
 }
 
-class Favourites : public ::testing::Test {
+class Favourites : public VarunoTest {
 protected:
-    void SetUp() override { fresh_ini_files(); }
-    void TearDown() override {
-        if (app.wait_exit(0) == 999) app.exit_with_ok();
-    }
+    bool start_at_once() const override { return false; }
     void start() { ASSERT_TRUE(app.start()); }
     void open() {
         panel = open_favourites(app);
@@ -95,7 +93,6 @@ protected:
         EXPECT_EQ(app.selection(kListBAfter), b_after);
     }
 
-    Varuno app;
     HWND panel = nullptr;
     HWND list = nullptr;
 };
@@ -130,7 +127,6 @@ TEST_F(Favourites, AddingFromCourtBAndReconvertingPutsItReversedIntoCourtB) {
     EXPECT_EQ(cell(1, 1), L"in");
     EXPECT_EQ(cell(1, 2), L"ft");
     EXPECT_EQ(fv(L"FV", L"c"), 2);
-    Sleep(300);
     screenshot(panel, beside_test(L"screenshots\\favourites.bmp"));
 
     select_only({0});

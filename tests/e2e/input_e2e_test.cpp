@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "tests/e2e/input_driver.h"
+#include "tests/e2e/varuno_test_fixture.h"
 #include "tests/e2e/win_driver.h"
 
 namespace varuno::e2e {
@@ -44,15 +45,11 @@ HWND dropdown_of(HWND combo) {
     return s.found;
 }
 
-class RealInput : public ::testing::Test {
+class RealInput : public VarunoTest {
 protected:
     void SetUp() override {
-        fresh_ini_files();
-        ASSERT_TRUE(app.start());
+        VarunoTest::SetUp();
         ASSERT_TRUE(input::to_foreground(app.main()));
-    }
-    void TearDown() override {
-        if (app.wait_exit(0) == 999) app.exit_with_ok();
     }
 
     HWND c(int id) const { return app.control(id); }
@@ -167,7 +164,6 @@ protected:
         ASSERT_TRUE(close_by_click(GetDlgItem(panel, 1051), panel));
     }
 
-    Varuno app;
 };
 
 // Opening a list and closing it again with a click on its arrow chooses
@@ -722,7 +718,7 @@ TEST_F(RealInput, MouseOnlyJourney) {
     // The close button, then OK.
     HWND question = box_by_click(c(5000), "Varuno：終了確認");
     ASSERT_NE(question, nullptr);
-    input::click_until(GetDlgItem(question, IDOK), [&] { return app.wait_exit(0) != 999; });
+    input::click_until(GetDlgItem(question, IDOK), [&] { return !app.running(); });
     EXPECT_EQ(app.wait_exit(10), 0u);
     EXPECT_EQ(GetPrivateProfileIntW(L"0_0:RDO", L"1", 0, beside_test(L"varuno_set.ini").c_str()), 20201);
 }

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/cp932.h"
+#include "tests/e2e/varuno_test_fixture.h"
 #include "tests/e2e/win_driver.h"
 
 namespace varuno::e2e {
@@ -33,11 +34,10 @@ int compare_texts(const std::wstring& a, const std::wstring& b) {
     return x.compare(y);  // std::string compares chars as unsigned bytes
 }
 
-class SearchDialog : public ::testing::Test {
+class SearchDialog : public VarunoTest {
 protected:
     void SetUp() override {
-        fresh_ini_files();
-        ASSERT_TRUE(app.start());
+        VarunoTest::SetUp();
         ASSERT_TRUE(open());
     }
     void TearDown() override {
@@ -46,7 +46,7 @@ protected:
             PostMessageW(dialog, WM_CLOSE, 0, 0);
             wait_for([&] { return !IsWindow(dialog); });
         }
-        if (app.wait_exit(0) == 999) app.exit_with_ok();
+        VarunoTest::TearDown();
     }
 
     bool open() {
@@ -106,7 +106,6 @@ protected:
         return answer("Varuno：結果詳細", button);
     }
 
-    Varuno app;
     HWND dialog = nullptr;
 };
 

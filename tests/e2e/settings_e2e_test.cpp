@@ -7,6 +7,7 @@
 
 #include <filesystem>
 
+#include "tests/e2e/varuno_test_fixture.h"
 #include "tests/e2e/win_driver.h"
 
 namespace varuno::e2e {
@@ -28,15 +29,8 @@ void write_setting(const wchar_t* section, const wchar_t* key, int value) {
     WritePrivateProfileStringW(nullptr, nullptr, nullptr, set_file().c_str());
 }
 
-class Settings : public ::testing::Test {
+class Settings : public VarunoTest {
 protected:
-    void SetUp() override {
-        fresh_ini_files();
-        ASSERT_TRUE(app.start());
-    }
-    void TearDown() override {
-        if (app.wait_exit(0) == 999) app.exit_with_ok();
-    }
     void open() {
         dialog = open_settings(app);
         ASSERT_NE(dialog, nullptr);
@@ -57,8 +51,7 @@ protected:
     }
     void scroll(int code) const {
         PostMessageW(dialog, WM_HSCROLL, MAKEWPARAM(code, 0), reinterpret_cast<LPARAM>(GetDlgItem(dialog, kBar)));
-        WaitForInputIdle(app.process(), 5000);
-        Sleep(100);
+        ASSERT_TRUE(processed(GetDlgItem(dialog, 20212)));  // the hidden radio button
     }
     std::wstring sample() const { return window_text(GetDlgItem(dialog, kSample)); }
     // OK, then answers the apply question.
@@ -79,7 +72,6 @@ protected:
         WaitForInputIdle(app.process(), 5000);
     }
 
-    Varuno app;
     HWND dialog = nullptr;
 };
 
@@ -96,7 +88,8 @@ TEST_F(Settings, WithoutAFileTheDefaultsAreWrittenAndShown) {
     EXPECT_EQ(bar(), 30);
     EXPECT_EQ(SendMessageW(GetDlgItem(dialog, kBar), TBM_GETRANGEMAX, 0, 0), 300);
     EXPECT_FALSE(IsWindowVisible(GetDlgItem(dialog, 20212)));
-    Sleep(1200);  // a few sample steps
+    const std::wstring first = sample();
+    EXPECT_TRUE(wait_for([&] { return sample() != first; }, 3));  // the sample scrolls
     screenshot(dialog, beside_test(L"screenshots\\settings.bmp"));
     cancel();
 }

@@ -1,17 +1,17 @@
 #include "tests/e2e/win_driver.h"
 
 #include <commctrl.h>
+#include <tlhelp32.h>
 
 #include <vector>
 
 #include "platform/cp932.h"
+#include "resources/window_contract.h"
 
 namespace varuno::e2e {
 namespace {
 
-const wchar_t* const kTitle =
-    L"QXtool-Varuno -\u30F4\u30A1\u30EB\u30FC\u30CE-\u3000\u3000\u3000\u3000\u5358\u4F4D\u63DB\u7B97\u30BD\u30D5\u30C8"
-    L"\uFF0F\u4F5C\u8005\uFF1AOrvel\uFF0FHP\uFF1ALarkmere";
+std::wstring main_title() { return utf16(std::string(contract::kMainWindowTitle).c_str()); }
 
 // Sends a message and waits until it has been handled, or until a modal
 // window that it opened is running (the send then times out).
@@ -113,25 +113,73 @@ void fresh_ini_files() {
 
 bool Varuno::start(const std::filesystem::path& folder) {
     const std::filesystem::path dir = folder.empty() ? beside_test(L"") : folder;
-    std::wstring command = L"\"" + (dir / L"varuno.exe").wstring() + L"\"";
-    STARTUPINFOW si{};
-    si.cb = sizeof si;
     // The program runs in our working folder: its files must still go beside it.
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi_))
-        return false;
-    WaitForInputIdle(pi_.hProcess, 15000);
-    wait_for([&] { return (main_ = FindWindowW(nullptr, kTitle)) != nullptr && IsWindowVisible(main_); });
-    WaitForInputIdle(pi_.hProcess, 5000);
+    if (!process_.start(L"\"" + (dir / L"varuno.exe").wstring() + L"\"")) return false;
+    WaitForInputIdle(process_.handle(), 15000);
+    const std::wstring title = main_title();
+    wait_for([&] { return (main_ = FindWindowW(nullptr, title.c_str())) != nullptr && IsWindowVisible(main_); });
+    WaitForInputIdle(process_.handle(), 5000);
     return main_ != nullptr;
 }
 
-Varuno::~Varuno() {
-    if (pi_.hProcess && WaitForSingleObject(pi_.hProcess, 0) == WAIT_TIMEOUT) {
-        TerminateProcess(pi_.hProcess, 1);
-        WaitForSingleObject(pi_.hProcess, 5000);
+Varuno::~Varuno() = default;
+
+bool Varuno::processed() const { return e2e::processed(control(9999)); }
+
+ChildProcess::~ChildProcess() {
+    if (running()) {
+        TerminateProcess(info_.hProcess, 1);
+        WaitForSingleObject(info_.hProcess, 5000);
     }
-    if (pi_.hProcess) CloseHandle(pi_.hProcess);
-    if (pi_.hThread) CloseHandle(pi_.hThread);
+    if (info_.hProcess) CloseHandle(info_.hProcess);
+    if (info_.hThread) CloseHandle(info_.hThread);
+}
+
+bool ChildProcess::start(std::wstring command, const std::filesystem::path& folder) {
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    const std::wstring dir = folder.wstring();
+    return CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, dir.empty() ? nullptr : dir.c_str(),
+                          &si, &info_) != 0;
+}
+
+bool ChildProcess::attach(DWORD id) {
+    info_.dwProcessId = id;
+    info_.hProcess = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, id);
+    return info_.hProcess != nullptr;
+}
+
+bool ChildProcess::running() const { return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
+
+std::optional<DWORD> ChildProcess::exit_code(double seconds) const {
+    if (!info_.hProcess || WaitForSingleObject(info_.hProcess, static_cast<DWORD>(seconds * 1000)) != WAIT_OBJECT_0)
+        return std::nullopt;
+    DWORD code = 0;
+    if (!GetExitCodeProcess(info_.hProcess, &code)) return std::nullopt;
+    return code;
+}
+
+bool process_running(const std::wstring& exe) {
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return false;
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    bool found = false;
+    for (BOOL more = Process32FirstW(snapshot, &entry); more && !found; more = Process32NextW(snapshot, &entry))
+        found = lstrcmpiW(entry.szExeFile, exe.c_str()) == 0;
+    CloseHandle(snapshot);
+    return found;
+}
+
+bool processed(HWND hidden_button) {
+    auto pushed = [&] {
+        DWORD_PTR state = 0;
+        SendMessageTimeoutW(hidden_button, BM_GETSTATE, 0, 0, SMTO_NORMAL, 5000, &state);
+        return (state & BST_PUSHED) != 0;
+    };
+    const bool before = pushed();
+    PostMessageW(hidden_button, BM_SETSTATE, !before, 0);
+    return wait_for([&] { return pushed() != before; });
 }
 
 void Varuno::set_text(int id, const std::wstring& text) const {
@@ -169,25 +217,25 @@ void Varuno::command(int id, int code) const {
 std::wstring Varuno::status_part(int part) const {
     HWND bar = control(1100);
     const auto length = LOWORD(SendMessageW(bar, SB_GETTEXTLENGTHW, static_cast<WPARAM>(part), 0));
-    void* remote = VirtualAllocEx(pi_.hProcess, nullptr, 4096, MEM_COMMIT, PAGE_READWRITE);
+    void* remote = VirtualAllocEx(process_.handle(), nullptr, 4096, MEM_COMMIT, PAGE_READWRITE);
     SendMessageW(bar, SB_GETTEXTW, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(remote));
     std::wstring text(length, L'\0');
     SIZE_T read = 0;
-    ReadProcessMemory(pi_.hProcess, remote, text.data(), length * sizeof(wchar_t), &read);
-    VirtualFreeEx(pi_.hProcess, remote, 0, MEM_RELEASE);
+    ReadProcessMemory(process_.handle(), remote, text.data(), length * sizeof(wchar_t), &read);
+    VirtualFreeEx(process_.handle(), remote, 0, MEM_RELEASE);
     return text;
 }
 
 bool Varuno::choose_kind(int kind) const {
     click_picture(5024);
-    Search s{pi_.dwProcessId, nullptr, 1055, nullptr};
+    Search s{process_.id(), nullptr, 1055, nullptr};
     if (!wait_for([&] {
             s.found = nullptr;
             EnumWindows(match_window, reinterpret_cast<LPARAM>(&s));
             return s.found != nullptr;
         }))
         return false;
-    WaitForInputIdle(pi_.hProcess, 5000);
+    WaitForInputIdle(process_.handle(), 5000);
     SendMessageW(GetDlgItem(s.found, 1055), CB_SETCURSEL, static_cast<WPARAM>(kind), 0);
     click(s.found, 1051);
     return wait_for([&] { return !IsWindow(s.found); });
@@ -196,16 +244,9 @@ bool Varuno::choose_kind(int kind) const {
 bool Varuno::exit_with_ok() {
     PostMessageW(main_, WM_CLOSE, 0, 0);
     HWND box = nullptr;
-    if (!wait_for([&] { return (box = find_dialog(pi_.dwProcessId, utf16("Varuno：終了確認"))) != nullptr; })) return false;
+    if (!wait_for([&] { return (box = find_dialog(process_.id(), utf16("Varuno：終了確認"))) != nullptr; })) return false;
     click(box, IDOK);
-    return wait_exit() == 0;
-}
-
-DWORD Varuno::wait_exit(double seconds) {
-    if (WaitForSingleObject(pi_.hProcess, static_cast<DWORD>(seconds * 1000)) != WAIT_OBJECT_0) return 999;
-    DWORD code = 998;
-    GetExitCodeProcess(pi_.hProcess, &code);
-    return code;
+    return wait_exit() == 0u;
 }
 
 } // namespace varuno::e2e
@@ -433,7 +474,7 @@ HWND find_guide_owner() {
     return FindWindowW(utf16("コルヴィディアン　フォー　ヴァルーノ ここにはユニークな名前をつける").c_str(), nullptr);
 }
 
-HWND find_varuno_window() { return FindWindowW(nullptr, kTitle); }
+HWND find_varuno_window() { return FindWindowW(nullptr, main_title().c_str()); }
 
 void end_process_of(HWND window) {
     DWORD id = 0;
@@ -447,45 +488,26 @@ void end_process_of(HWND window) {
 
 bool Corvid::start(const std::filesystem::path& folder) {
     const std::filesystem::path where = folder.empty() ? beside_test(L"") : folder;
-    std::wstring command = L"\"" + (where / L"Corvid.exe").wstring() + L"\"";
-    STARTUPINFOW si{};
-    si.cb = sizeof si;
-    return CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, where.c_str(), &si, &pi_) != 0;
+    return process_.start(L"\"" + (where / L"Corvid.exe").wstring() + L"\"", where);
 }
 
 bool Corvid::attach(double seconds) {
     HWND owner = nullptr;
     if (!wait_for([&] { return (owner = find_guide_owner()) != nullptr; }, seconds)) return false;
-    GetWindowThreadProcessId(owner, &pi_.dwProcessId);
-    pi_.hProcess = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, pi_.dwProcessId);
-    return pi_.hProcess != nullptr;
-}
-
-Corvid::~Corvid() {
-    if (pi_.hProcess && WaitForSingleObject(pi_.hProcess, 0) == WAIT_TIMEOUT) {
-        TerminateProcess(pi_.hProcess, 1);
-        WaitForSingleObject(pi_.hProcess, 5000);
-    }
-    if (pi_.hProcess) CloseHandle(pi_.hProcess);
-    if (pi_.hThread) CloseHandle(pi_.hThread);
-}
-
-DWORD Corvid::wait_exit(double seconds) {
-    if (WaitForSingleObject(pi_.hProcess, static_cast<DWORD>(seconds * 1000)) != WAIT_OBJECT_0) return 999;
-    DWORD code = 998;
-    GetExitCodeProcess(pi_.hProcess, &code);
-    return code;
+    DWORD id = 0;
+    GetWindowThreadProcessId(owner, &id);
+    return process_.attach(id);
 }
 
 HWND Corvid::owner() const {
     HWND owner = find_guide_owner();
     DWORD id = 0;
     GetWindowThreadProcessId(owner, &id);
-    return id == pi_.dwProcessId ? owner : nullptr;
+    return id == process_.id() ? owner : nullptr;
 }
 
 HWND Corvid::character() const {
-    for (HWND w : guide_dialogs(pi_.dwProcessId))
+    for (HWND w : guide_dialogs(process_.id()))
         if (GetWindow(w, GW_OWNER) == owner() && character_sized(w)) return w;
     return nullptr;
 }
@@ -493,11 +515,11 @@ HWND Corvid::character() const {
 HWND Corvid::balloon(double seconds) const {
     HWND found = nullptr;
     wait_for([&] {
-        for (HWND w : guide_dialogs(pi_.dwProcessId))
+        for (HWND w : guide_dialogs(process_.id()))
             if (GetDlgItem(w, kBalloonBody)) found = w;
         return found != nullptr;
     }, seconds);
-    if (found) WaitForInputIdle(pi_.hProcess, 5000);
+    if (found) WaitForInputIdle(process_.handle(), 5000);
     return found;
 }
 
@@ -508,7 +530,7 @@ std::wstring Corvid::balloon_text(double seconds) const {
 
 std::vector<HWND> Corvid::labels() const {
     std::vector<HWND> labels;
-    for (HWND w : guide_dialogs(pi_.dwProcessId))
+    for (HWND w : guide_dialogs(process_.id()))
         if (GetWindow(w, GW_OWNER) == owner() && !character_sized(w)) labels.push_back(w);
     return labels;
 }

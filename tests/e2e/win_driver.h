@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,14 +35,48 @@ std::wstring window_text(HWND window);
 // Saves the screen area of `window` (or the whole screen) as a 24-bit BMP.
 bool screenshot(HWND window, const std::filesystem::path& file);
 
+// A program the test started (or took over): ended with the object if it
+// still runs.
+class ChildProcess {
+public:
+    ChildProcess() = default;
+    ~ChildProcess();
+    ChildProcess(const ChildProcess&) = delete;
+    ChildProcess& operator=(const ChildProcess&) = delete;
+    // Starts `command` in the working folder `folder` (the test's own
+    // working folder when empty).
+    bool start(std::wstring command, const std::filesystem::path& folder = {});
+    // Takes over the running process `id`.
+    bool attach(DWORD id);
+    DWORD id() const { return info_.dwProcessId; }
+    HANDLE handle() const { return info_.hProcess; }
+    bool running() const;
+    // Its exit code once it has ended within `seconds`; nothing while it runs.
+    std::optional<DWORD> exit_code(double seconds = 15) const;
+
+private:
+    PROCESS_INFORMATION info_{};
+};
+
+// Waits until the thread of `hidden_button` (a hidden push button of a
+// window of another program) has handled every message posted to its
+// windows before this call: a change of the button's pressed state is
+// posted after them and waited for. A negative check ("this did nothing")
+// can then look instead of sleeping.
+bool processed(HWND hidden_button);
+
+// Whether a process of this program file name ("Corvid.exe") runs.
+bool process_running(const std::wstring& exe);
+
 class Varuno {
 public:
     // Starts varuno.exe beside the test, or the one in `folder`. Ini files
     // are left as they are.
     bool start(const std::filesystem::path& folder = {});
     ~Varuno();
-    DWORD process_id() const { return pi_.dwProcessId; }
-    HANDLE process() const { return pi_.hProcess; }
+    DWORD process_id() const { return process_.id(); }
+    HANDLE process() const { return process_.handle(); }
+    bool running() const { return process_.running(); }
     HWND main() const { return main_; }
     HWND control(int id) const { return GetDlgItem(main_, id); }
     std::wstring text(int id) const { return window_text(control(id)); }
@@ -59,10 +94,13 @@ public:
     bool choose_kind(int kind) const;
     // Confirms the exit box with OK and waits for the process to end.
     bool exit_with_ok();
-    DWORD wait_exit(double seconds = 15);
+    std::optional<DWORD> wait_exit(double seconds = 15) { return process_.exit_code(seconds); }
+    // Every message posted to the main window before this call has been
+    // handled (through its hidden button 9999).
+    bool processed() const;
 
 private:
-    PROCESS_INFORMATION pi_{};
+    ChildProcess process_;
     HWND main_ = nullptr;
 };
 
@@ -132,11 +170,9 @@ public:
     bool start(const std::filesystem::path& folder = {});
     // Takes over a guide that another program started (varuno at its start).
     bool attach(double seconds = 15);
-    // A guide that is still running is ended.
-    ~Corvid();
-    DWORD process_id() const { return pi_.dwProcessId; }
-    HANDLE process() const { return pi_.hProcess; }
-    DWORD wait_exit(double seconds = 15);
+    DWORD process_id() const { return process_.id(); }
+    HANDLE process() const { return process_.handle(); }
+    std::optional<DWORD> wait_exit(double seconds = 15) { return process_.exit_code(seconds); }
 
     HWND owner() const;  // the hidden owner window
     HWND character() const;
@@ -151,7 +187,7 @@ public:
     bool press(int button);
 
 private:
-    PROCESS_INFORMATION pi_{};
+    ChildProcess process_;
 };
 
 // The guide's hidden owner window in any process, or null.
