@@ -1,5 +1,6 @@
 # Gives a Windows program or DLL its version resource (the project's version
-# number, a Japanese description); does nothing on other systems.
+# number, a Japanese description) and a program its manifest; does nothing on
+# other systems.
 function(varuno_version_resource target description)
   if(NOT WIN32)
     return()
@@ -14,6 +15,12 @@ function(varuno_version_resource target description)
   endif()
   set(VARUNO_TARGET ${target})
   set(VARUNO_DESCRIPTION "${description}")
-  configure_file(${CMAKE_SOURCE_DIR}/cmake/version.rc.in ${CMAKE_CURRENT_BINARY_DIR}/${target}_version.rc @ONLY)
+  set(VARUNO_MANIFEST_RESOURCE "")
+  if(type STREQUAL "EXECUTABLE")
+    configure_file(${PROJECT_SOURCE_DIR}/cmake/program.manifest.in ${CMAKE_CURRENT_BINARY_DIR}/${target}.manifest @ONLY)
+    # Resource 1 of type 24: the manifest Windows reads when the process starts.
+    set(VARUNO_MANIFEST_RESOURCE "1 24 \"${CMAKE_CURRENT_BINARY_DIR}/${target}.manifest\"")
+  endif()
+  configure_file(${PROJECT_SOURCE_DIR}/cmake/version.rc.in ${CMAKE_CURRENT_BINARY_DIR}/${target}_version.rc @ONLY)
   target_sources(${target} PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/${target}_version.rc)
 endfunction()

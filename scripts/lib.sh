@@ -24,14 +24,19 @@ BUILD_PACKAGES=(cmake ninja-build g++ python3 googletest libgtest-dev libbenchma
 RUN_PACKAGES=(wine wine64 xvfb xauth x11-utils fonts-noto-cjk fonts-ipafont-gothic imagemagick)
 TEST_PACKAGES=(clang libclang-rt-14-dev)
 
-# Configures (once) and builds one build tree:
+# Configures and builds one build tree:
 #   configure_and_build DIR [cmake args...]
-# BUILD_TARGETS, when set, limits the build to those targets.
+# A tree is configured anew (from an empty cache) when its arguments or
+# compilers differ from the last time. BUILD_TARGETS, when set, limits the
+# build to those targets.
 configure_and_build() {
     local dir=$1
     shift
-    if [ ! -f "$dir/build.ninja" ]; then
+    local options="CC=${CC:-} CXX=${CXX:-} $*"
+    if [ ! -f "$dir/build.ninja" ] || [ "$(cat "$dir/.varuno-options" 2>/dev/null)" != "$options" ]; then
+        rm -f "$dir/CMakeCache.txt"
         cmake -S "$VARUNO_ROOT" -B "$dir" -G Ninja "$@" >/dev/null
+        echo "$options" > "$dir/.varuno-options"
     fi
     local targets=()
     [ -z "${BUILD_TARGETS:-}" ] || targets=(--target $BUILD_TARGETS)

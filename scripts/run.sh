@@ -9,7 +9,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 need_packages "${BUILD_PACKAGES[@]}" "${RUN_PACKAGES[@]}"
 
 echo "== native build"
-configure_and_build "$VARUNO_BUILD/native"
+configure_and_build "$VARUNO_BUILD/native" -DVARUNO_BENCH=ON
 if [ $# -gt 0 ]; then
     exec "$VARUNO_BUILD/native/bin/varunoc" "$@"
 fi

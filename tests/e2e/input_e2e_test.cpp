@@ -616,7 +616,7 @@ TEST_F(RealInput, KeyboardOnlyJourney) {
     input::key(VK_LEFT);
     input::key(VK_RETURN);
     EXPECT_EQ(app.wait_exit(10), 0u);
-    EXPECT_EQ(GetPrivateProfileIntW(L"0_1:RDO", L"1", 0, beside_test(L"varuno_set.ini").c_str()), 20202);
+    EXPECT_EQ(GetPrivateProfileIntW(L"0_1:RDO", L"1", 0, beside_test(settings_file_name()).c_str()), 20202);
 }
 
 // A person who uses the mouse for everything but the numbers.
@@ -720,7 +720,7 @@ TEST_F(RealInput, MouseOnlyJourney) {
     ASSERT_NE(question, nullptr);
     input::click_until(GetDlgItem(question, IDOK), [&] { return !app.running(); });
     EXPECT_EQ(app.wait_exit(10), 0u);
-    EXPECT_EQ(GetPrivateProfileIntW(L"0_0:RDO", L"1", 0, beside_test(L"varuno_set.ini").c_str()), 20201);
+    EXPECT_EQ(GetPrivateProfileIntW(L"0_0:RDO", L"1", 0, beside_test(settings_file_name()).c_str()), 20201);
 }
 
 } // namespace

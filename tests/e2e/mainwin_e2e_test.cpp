@@ -49,9 +49,9 @@ TEST_F(MainWindow, FirstStartAtTopLeftTopmostWithGuidanceAndDefaults) {
     EXPECT_TRUE(GetWindowLongW(app.main(), GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_EQ(SendMessageW(app.control(kListBAfter), CB_GETCOUNT, 0, 0), 5);
     EXPECT_EQ(app.list_item(kListABefore, 0), utf16("―まずは単位種を選択して下さい。"));
-    EXPECT_EQ(ini_int(L"INI", L"SetExist", L"varuno_set.ini"), 1);
-    EXPECT_EQ(ini_int(L"0_1:RDO", L"1", L"varuno_set.ini"), 20203);
-    EXPECT_EQ(ini_int(L"2_1:EDT", L"20300", L"varuno_set.ini"), 300);
+    EXPECT_EQ(ini_int(L"INI", L"SetExist", settings_file_name().c_str()), 1);
+    EXPECT_EQ(ini_int(L"0_1:RDO", L"1", settings_file_name().c_str()), 20203);
+    EXPECT_EQ(ini_int(L"2_1:EDT", L"20300", settings_file_name().c_str()), 300);
     EXPECT_EQ(app.status_part(0), utf16("－"));
     EXPECT_EQ(app.status_part(1), utf16("（単位種）"));
     // One picture per button: court A live (自動 lit), court B not (手動 lit).

@@ -18,7 +18,7 @@ constexpr int kInputA = 4004, kOutputA = 4005;
 constexpr int kEdit = 20300, kBar = 20800, kDecor = 1107, kSample = 1105;
 constexpr int kOk = 20000, kCancel = 20001, kReset = 20002;
 
-std::wstring set_file() { return beside_test(L"varuno_set.ini").wstring(); }
+std::wstring set_file() { return beside_test(settings_file_name()).wstring(); }
 
 int setting(const wchar_t* section, const wchar_t* key) {
     return static_cast<int>(GetPrivateProfileIntW(section, key, -12345, set_file().c_str()));

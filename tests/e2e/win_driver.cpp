@@ -7,6 +7,7 @@
 
 #include "platform/cp932.h"
 #include "resources/window_contract.h"
+#include "settings/settings.h"
 
 namespace varuno::e2e {
 namespace {
@@ -102,8 +103,11 @@ bool screenshot(HWND window, const std::filesystem::path& file) {
     return true;
 }
 
+std::wstring settings_file_name() { return utf16(kSettingsFile); }
+
 void fresh_ini_files() {
-    for (const wchar_t* name : {L"varuno.ini", L"varuno_set.ini", L"varuno_fv.ini", L"corvid_varuno.ini"}) {
+    for (const std::wstring& name : {std::wstring(L"varuno.ini"), settings_file_name(), std::wstring(L"varuno_fv.ini"),
+                                     std::wstring(L"corvid_varuno.ini")}) {
         std::error_code ec;
         std::filesystem::remove(beside_test(name), ec);
     }

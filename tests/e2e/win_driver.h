@@ -13,6 +13,8 @@ namespace varuno::e2e {
 
 std::filesystem::path beside_test(const std::wstring& name);
 std::wstring utf16(const char* utf8);
+// The settings file's name as the settings module gives it.
+std::wstring settings_file_name();
 
 // Waits up to `seconds` for `done` to hold, pumping nothing.
 template <typename F>
