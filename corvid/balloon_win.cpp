@@ -9,6 +9,7 @@
 #include "corvid/layout.h"
 #include "corvid_resource.h"
 #include "platform/wide_text.h"
+#include "platform/child_rect_win.h"
 
 namespace varuno::corvid {
 
@@ -34,20 +35,13 @@ struct Balloon {
 
 namespace {
 
-RECT control_rect(HWND window, int id) {
-    RECT r{};
-    GetWindowRect(GetDlgItem(window, id), &r);
-    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
 // The text on show. The greeting is chosen whenever it is drawn, from the
 // completion mark as it stands then.
 std::wstring balloon_text(const Balloon& b) { return wide_utf8(stage_text(b.stage, tour_seen())); }
 
 // The text's area: the body inset by 10 pixels.
 RECT text_area(HWND window) {
-    RECT r = control_rect(window, IDC_BALLOON_BODY);
+    RECT r = child_rect(window, IDC_BALLOON_BODY);
     InflateRect(&r, -10, -10);
     return r;
 }
@@ -63,8 +57,8 @@ int text_height(const Balloon& b, const std::wstring& text) {
 // The bubble: a rounded rectangle over the body and the tail towards the
 // character (or, for the exit confirmation, away from it to the right).
 void build_region(Balloon& b) {
-    const RECT body = control_rect(b.window, IDC_BALLOON_BODY);
-    const RECT tail = control_rect(b.window, IDC_BALLOON_TAIL);
+    const RECT body = child_rect(b.window, IDC_BALLOON_BODY);
+    const RECT tail = child_rect(b.window, IDC_BALLOON_TAIL);
     UniqueRegion bubble(CreateRoundRectRgn(body.left, body.top, body.right, body.bottom, 10, 10));
     const auto corners = tail_polygon({tail.left, tail.top, tail.right, tail.bottom}, b.exit_confirm());
     POINT points[4];
@@ -114,7 +108,7 @@ void open(Balloon& b) {
     // The body never shows, but carries the text for screen readers.
     const std::wstring text = balloon_text(b);
     SetWindowTextW(body, text.c_str());
-    const RECT body_rect = control_rect(b.window, IDC_BALLOON_BODY);
+    const RECT body_rect = child_rect(b.window, IDC_BALLOON_BODY);
     int y = text_height(b, text) + 20;
     for (const ButtonPlace& place : balloon_buttons(b.stage, body_rect.left, body_rect.right))
         SetWindowPos(GetDlgItem(b.window, place.button), nullptr, place.x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW);
@@ -127,7 +121,7 @@ void open(Balloon& b) {
     RECT character{}, client{};
     GetWindowRect(b.guide.character_window(), &character);
     GetClientRect(b.window, &client);
-    const RECT tail = control_rect(b.window, IDC_BALLOON_TAIL);
+    const RECT tail = child_rect(b.window, IDC_BALLOON_TAIL);
     const Point at = balloon_in_work_area({character.left, character.top, character.right, character.bottom}, client.right,
                                           y, b.exit_confirm(), (tail.top + tail.bottom) / 2 - 9,
                                           work_area_of(b.guide.character_window()));

@@ -10,13 +10,17 @@
 
 #include "dialogs/about_links.h"
 #include "dialogs/dialogs_win.h"
+#include "platform/dpi_win.h"
 #include "platform/handles_win.h"
 #include "platform/wide_text.h"
+#include "resources/pixel_sizes.h"
 #include "resources/resource.h"
 #include "varuno_version.h"
 
 namespace varuno {
 namespace {
+
+constexpr int kVersionPoints = 11;  // the version line's font size
 
 struct AboutBox {
     MainWindowPort& main;
@@ -39,8 +43,8 @@ void set_fonts(HWND box, AboutBox& about) {
     SendMessageW(mail, WM_SETFONT, reinterpret_cast<WPARAM>(about.link_font.get()), FALSE);
     SendMessageW(home, WM_SETFONT, reinterpret_cast<WPARAM>(about.link_font.get()), FALSE);
     HWND version = GetDlgItem(box, IDC_ABOUT_VERSION);
-    const int pixels_per_inch = GetDeviceCaps(WindowDC(box).get(), LOGPIXELSY);
-    about.version_font.reset(derived_font(version, [&](LOGFONTW& f) { f.lfHeight = -MulDiv(11, pixels_per_inch, 72); }));
+    const Dpi dpi = dpi_of(box);
+    about.version_font.reset(derived_font(version, [&](LOGFONTW& f) { f.lfHeight = dpi.font_height(kVersionPoints); }));
     SendMessageW(version, WM_SETFONT, reinterpret_cast<WPARAM>(about.version_font.get()), FALSE);
 }
 
@@ -60,7 +64,8 @@ void fit_link(HWND box, int id, HFONT font) {
     RECT r{}, ok{};
     GetWindowRect(link, &r);
     GetWindowRect(GetDlgItem(box, IDOK), &ok);
-    const int width = std::min<int>(extent.cx + 2, ok.left - 4 - r.left);
+    const Dpi dpi = dpi_of(box);
+    const int width = std::min<int>(extent.cx + dpi.px(px96::kLinkSlack), ok.left - dpi.px(px96::kLinkGap) - r.left);
     if (width <= r.right - r.left) return;
     SetWindowPos(link, nullptr, 0, 0, width, r.bottom - r.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

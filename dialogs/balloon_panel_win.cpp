@@ -1,24 +1,24 @@
 #include "dialogs/balloon_panel_win.h"
 
+#include "platform/child_rect_win.h"
+#include "platform/dpi_win.h"
+#include "resources/pixel_sizes.h"
 #include "resources/resource.h"
 
 namespace varuno {
 namespace {
 
-RECT child_rect(HWND panel, int id) {
-    RECT r{};
-    GetWindowRect(GetDlgItem(panel, id), &r);
-    MapWindowPoints(nullptr, panel, reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
 // The balloon: a rounded body and a tail whose tip points left.
-void set_balloon_region(HWND panel) {
+void set_balloon_region(HWND panel, Dpi dpi) {
     const RECT body = child_rect(panel, IDC_BALLOON_BODY);
     const RECT tail = child_rect(panel, IDC_BALLOON_TAIL);
     const int mid = (tail.top + tail.bottom) / 2;
-    const POINT points[4] = {{tail.left, mid - 10}, {tail.left, mid - 8}, {tail.right, tail.bottom}, {tail.right, tail.top}};
-    UniqueRegion region(CreateRoundRectRgn(body.left, body.top, body.right, body.bottom, 10, 10));
+    const POINT points[4] = {{tail.left, mid - dpi.px(px96::kTailTipHigh)},
+                             {tail.left, mid - dpi.px(px96::kTailTipLow)},
+                             {tail.right, tail.bottom},
+                             {tail.right, tail.top}};
+    const int corner = dpi.px(px96::kBalloonCorner);
+    UniqueRegion region(CreateRoundRectRgn(body.left, body.top, body.right, body.bottom, corner, corner));
     UniqueRegion tip(CreatePolygonRgn(points, 4, WINDING));
     CombineRgn(region.get(), region.get(), tip.get(), RGN_OR);
     SetWindowRgn(panel, region.release(), TRUE);  // the window owns the region from now on
@@ -34,8 +34,10 @@ void BalloonPanel::open(HWND panel) {
     ShowWindow(GetDlgItem(panel, IDC_BALLOON_TAIL), SW_HIDE);
     RECT r{};
     GetWindowRect(panel, &r);
-    SetWindowPos(panel, HWND_TOPMOST, r.left + 40, r.top + 53, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
-    set_balloon_region(panel);
+    const Dpi dpi = dpi_of(panel);
+    SetWindowPos(panel, HWND_TOPMOST, r.left + dpi.px(px96::kPanelOffset.cx), r.top + dpi.px(px96::kPanelOffset.cy), 0, 0,
+                 SWP_NOSIZE | SWP_SHOWWINDOW);
+    set_balloon_region(panel, dpi);
 }
 
 INT_PTR BalloonPanel::colour(HDC dc) const {

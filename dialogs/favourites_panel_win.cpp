@@ -14,7 +14,9 @@
 #include "dialogs/dialogs_win.h"
 #include "dialogs/favourites_file.h"
 #include "dialogs/report_columns_win.h"
+#include "platform/dpi_win.h"
 #include "platform/wide_text.h"
+#include "resources/pixel_sizes.h"
 #include "resources/resource.h"
 #include "unitdb/accessors.h"
 
@@ -23,7 +25,7 @@ namespace {
 
 constexpr const char* kErrorCaption = "Varuno：エラー";
 constexpr INT_PTR kReconverted = 2;  // the panel's result when a pair went into the courts
-constexpr ReportColumn kColumns[4] = {{"単位種", 50}, {"前（単位記号）", 40}, {"後（単位記号）", 40}, {"回数", 20}};
+constexpr const char* kColumnHeads[] = {"単位種", "前（単位記号）", "後（単位記号）", "回数"};
 
 // One opening of the panel; the sort directions outlive it.
 struct FavouritesPanel {
@@ -32,7 +34,7 @@ struct FavouritesPanel {
     BalloonPanel balloon{PanelMode::kFavourites};
     HWND panel = nullptr;
     // While the rows are sorted: the texts of the sorted column, by row link.
-    std::map<LPARAM, std::string> sort_texts;
+    std::map<LPARAM, std::string> sort_texts{};
     bool sort_descending = false;
 
     HWND list() const { return GetDlgItem(panel, IDC_FAV_LIST); }
@@ -228,7 +230,7 @@ void open_panel(FavouritesPanel& f) {
     HWND list = f.list();
     SetWindowSubclass(list, list_subclass, 0, reinterpret_cast<DWORD_PTR>(&f));
     SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
-    insert_report_columns(list, kColumns, 4);
+    insert_report_columns(list, kColumnHeads, px96::kFavouritesColumns, dpi_of(list));
     fill_favourites_list(f);
 }
 

@@ -7,7 +7,10 @@
 
 #include "dialogs/balloon_panel_win.h"
 #include "dialogs/dialogs_win.h"
+#include "platform/child_rect_win.h"
+#include "platform/dpi_win.h"
 #include "platform/wide_text.h"
+#include "resources/pixel_sizes.h"
 #include "resources/resource.h"
 
 namespace varuno {
@@ -20,20 +23,13 @@ struct KindPanel {
     BalloonPanel balloon{PanelMode::kKinds};
 };
 
-RECT child_rect(HWND panel, int id) {
-    RECT r{};
-    GetWindowRect(GetDlgItem(panel, id), &r);
-    MapWindowPoints(nullptr, panel, reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
 // The kind list takes the placeholder's place and the keyboard focus. It is
 // the last stop of the Tab order, so Tab goes on to OK. (Moving it up the
 // z-order, where the placeholder is, keeps Wine from passing it the mouse.)
 void fill_kind_list(HWND panel, KindPanel& state) {
     const RECT place = child_rect(panel, IDC_KIND_PLACE);
     HWND list = CreateWindowExW(0, WC_COMBOBOXEXW, L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWNLIST,
-                                place.left, place.top, place.right - place.left, 333, panel,
+                                place.left, place.top, place.right - place.left, dpi_of(panel).px(px96::kKindListDropped), panel,
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_KIND_LIST)), state.main.instance(),
                                 nullptr);
     SendMessageW(list, WM_SETFONT, SendMessageW(panel, WM_GETFONT, 0, 0), FALSE);

@@ -2,16 +2,16 @@
 #pragma once
 #include <windows.h>
 
+#include <span>
+
+#include "platform/dpi.h"
+
 namespace varuno {
 
-struct ReportColumn {
-    const char* head;  // UTF-8
-    int width;         // pixels at 96 DPI
-};
-
-// Inserts the columns, left-aligned, in the given order. A column is never
-// narrower than its head's text with room on either side, so that no head
-// is cut off in the list's font.
-void insert_report_columns(HWND list, const ReportColumn* columns, int count);
+// Inserts the columns with the given heads (UTF-8) and widths (pixels at
+// 96 DPI), left-aligned, in the given order. A column is never narrower than
+// its head's text with room on either side, so that no head is cut off in
+// the list's font.
+void insert_report_columns(HWND list, std::span<const char* const> heads, std::span<const int> widths96, Dpi dpi);
 
 } // namespace varuno

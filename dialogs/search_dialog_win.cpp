@@ -12,15 +12,17 @@
 
 #include "dialogs/dialogs_win.h"
 #include "dialogs/report_columns_win.h"
+#include "platform/dpi_win.h"
 #include "platform/wide_text.h"
+#include "resources/pixel_sizes.h"
 #include "resources/resource.h"
 #include "unitdb/accessors.h"
 
 namespace varuno {
 namespace {
 
-constexpr ReportColumn kColumns[kSearchColumnCount] = {{"単位種", 70},   {"日本語表記", 100}, {"単位記号", 50}, {"国名", 30},
-                                                       {"補助記号", 45}, {"汎用レート", 45}, {"備考", 100}};
+constexpr const char* kColumnHeads[kSearchColumnCount] = {"単位種", "日本語表記", "単位記号", "国名",
+                                                         "補助記号", "汎用レート", "備考"};
 
 // One run of the dialog. The hits and the sort directions outlive it, in
 // the dialogs' memory.
@@ -28,7 +30,7 @@ struct SearchDialog {
     MainWindowPort& main;
     DialogMemory& memory;
     HWND dialog = nullptr;
-    std::vector<std::string> history;  // the search-text list, oldest first
+    std::vector<std::string> history{};// the search-text list, oldest first
     bool applied = false;              // a hit went into the courts
 
     HWND control(int id) const { return GetDlgItem(dialog, id); }
@@ -231,7 +233,7 @@ void open(SearchDialog& d) {
                      reinterpret_cast<LPARAM>(wide(kind_names[static_cast<std::size_t>(k)]).c_str()));
     restore(d);
     SendMessageW(d.results(), LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
-    insert_report_columns(d.results(), kColumns, kSearchColumnCount);
+    insert_report_columns(d.results(), kColumnHeads, px96::kSearchColumns, dpi_of(d.dialog));
 }
 
 void on_command(SearchDialog& d, int id, int code) {

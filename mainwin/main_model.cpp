@@ -1,5 +1,8 @@
 #include "mainwin/main_model.h"
 
+#include <utility>
+
+#include "resources/pixel_sizes.h"
 #include "resources/resource.h"
 #include "unitdb/registry.h"
 
@@ -14,21 +17,24 @@ struct Cover {
 };
 constexpr std::array<Cover, 4> kCovers{{{0, {IDC_INPUT_B, IDC_LIST_B_BEFORE}},
                                         {0, {IDC_OUTPUT_B, IDC_LIST_B_AFTER}},
-                                        {-172, {IDC_INPUT_B, IDC_LIST_A_BEFORE}},
-                                        {-172, {IDC_OUTPUT_B, IDC_LIST_A_AFTER}}}};
-constexpr int kWideWidth = 240, kNarrowWidth = 68, kDroppedHeight = 300;
+                                        {-px96::kListWideShift, {IDC_INPUT_B, IDC_LIST_A_BEFORE}},
+                                        {-px96::kListWideShift, {IDC_OUTPUT_B, IDC_LIST_A_AFTER}}}};
 
 } // namespace
 
-Widened widened(int j, const Rect& own, const Scale& scale) {
+ListPlace ListWidening::widen(int j, const Rect& own, Dpi dpi) {
     const Cover& cover = kCovers[static_cast<std::size_t>(j)];
-    const int left = own.left + scale(cover.shift);
-    return {{left, own.top, left + scale(kWideWidth), own.top + scale(kDroppedHeight)}, cover.hidden};
+    closed_[static_cast<std::size_t>(j)] = own;
+    const int left = own.left + dpi.px(cover.shift);
+    return {{left, own.top, left + dpi.px(px96::kListWide), own.top + dpi.px(px96::kListDropped)}, cover.hidden};
 }
 
-Rect restored(int j, const Rect& now, const Scale& scale) {
-    const int left = now.left - scale(kCovers[static_cast<std::size_t>(j)].shift);
-    return {left, now.top, left + scale(kNarrowWidth), now.top + scale(kDroppedHeight)};
+std::optional<ListPlace> ListWidening::restore(int j, Dpi dpi) {
+    std::optional<Rect>& closed = closed_[static_cast<std::size_t>(j)];
+    if (!closed) return std::nullopt;
+    const Rect own = *std::exchange(closed, std::nullopt);
+    return ListPlace{{own.left, own.top, own.right, own.top + dpi.px(px96::kListDropped)},
+                     kCovers[static_cast<std::size_t>(j)].hidden};
 }
 
 void MainModel::kind_chosen(int kind, const udb* table) {

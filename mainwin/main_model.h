@@ -5,13 +5,14 @@
 // that carries these out on its controls.
 #pragma once
 #include <array>
-#include <functional>
+#include <optional>
 #include <string_view>
 
 #include "convert/engine.h"
 #include "mainwin/courts.h"
 #include "mainwin/placement.h"
 #include "mainwin/unit_box.h"
+#include "platform/dpi.h"
 #include "unitdb/udb.h"
 
 namespace varuno {
@@ -25,22 +26,28 @@ inline constexpr std::array<std::string_view, 5> kGuidanceLines{
 // The court of unit list j (0 A before, 1 A after, 2 B before, 3 B after).
 constexpr Court court_of_list(int j) { return j < 2 ? kCourtA : kCourtB; }
 
-// Maps a pixel size given for 96 DPI to the window's pixels.
-using Scale = std::function<int(int)>;
-
-// A unit list widened over the other court while its drop-down is open: its
-// rectangle then (client pixels; the height includes the drop-down) and the
-// two controls it covers, hidden meanwhile (control ids).
-struct Widened {
+// A unit list's place (client pixels; the height includes the drop-down)
+// and the two controls it covers while it is widened (control ids).
+struct ListPlace {
     Rect rect;
-    std::array<int, 2> hidden;
+    std::array<int, 2> covered;
 };
-// List j, at `own` (its client rectangle when closed), widened: 240 pixels
-// wide and 300 tall at 96 DPI, court B's lists moved 172 pixels left.
-Widened widened(int j, const Rect& own, const Scale& scale);
-// The widened list j at `now` back in its place: 68 pixels wide, court B's
-// lists 172 pixels right again, the drop-down 300 tall.
-Rect restored(int j, const Rect& now, const Scale& scale);
+
+// The unit lists widen over the other court while their drop-down is open.
+class ListWidening {
+public:
+    // List j, at `own` (its client rectangle when closed), widened: 240
+    // pixels wide and 300 tall at 96 DPI, court B's lists moved 172 pixels
+    // left. The covered controls are hidden meanwhile.
+    ListPlace widen(int j, const Rect& own, Dpi dpi);
+    // List j back where it was before it widened, its drop-down 300 pixels
+    // tall at 96 DPI; the covered controls show again. None when it has not
+    // widened.
+    std::optional<ListPlace> restore(int j, Dpi dpi);
+
+private:
+    std::array<std::optional<Rect>, 4> closed_;
+};
 
 class MainModel {
 public:

@@ -9,10 +9,13 @@
 #include "dialogs/dialogs_win.h"
 #include "mainwin/help_win.h"
 #include "mainwin/placement.h"
+#include "platform/dpi_win.h"
 #include "platform/ini.h"
 #include "platform/wide_text.h"
+#include "resources/pixel_sizes.h"
 #include "resources/window_contract.h"
 #include "unitdb/accessors.h"
+#include "platform/child_rect_win.h"
 
 namespace varuno {
 namespace {
@@ -91,8 +94,10 @@ INT_PTR MainWindow::run() {
 // Kinds share pictures, so each picture is loaded once and added for every
 // kind that shows it.
 HIMAGELIST MainWindow::kind_images() {
-    if (kind_images_) return kind_images_.get();
-    kind_images_.reset(ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 2, 0));
+    if (kind_images_ && kind_images_dpi_ == dpi_) return kind_images_.get();
+    const int size = dpi_.px(px96::kKindPicture);
+    kind_images_.reset(ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, 2, 0));
+    kind_images_dpi_ = dpi_;
     std::vector<std::pair<int, UniqueBitmap>> loaded;
     for (int k = 0; k < kind_count; ++k) {
         const int number = kind_icons[static_cast<std::size_t>(k)];
@@ -100,8 +105,8 @@ HIMAGELIST MainWindow::kind_images() {
         for (const auto& [n, bitmap] : loaded)
             if (n == number) picture = bitmap.get();
         if (!picture) {
-            picture = static_cast<HBITMAP>(LoadImageW(instance_, MAKEINTRESOURCEW(number), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
-            loaded.emplace_back(number, UniqueBitmap(picture));
+            loaded.emplace_back(number, load_picture(instance_, number, dpi_, Resample::kNearest));
+            picture = loaded.back().second.get();
         }
         // A picture that cannot be loaded still takes its place, so that
         // every later kind keeps its own picture.
@@ -190,13 +195,6 @@ void MainWindow::convert(Court court) {
 
 // ---- Helpers ----
 
-RECT MainWindow::client_rect_of(int id) const {
-    RECT r{};
-    GetWindowRect(GetDlgItem(window_, id), &r);
-    MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
 std::string MainWindow::control_text(int id) const { return window_text(GetDlgItem(window_, id)); }
 
 int MainWindow::message_box(std::string_view text, std::string_view caption, UINT type) const {
@@ -258,7 +256,7 @@ void MainWindow::name_buttons() {
         tool.uFlags = TTF_SUBCLASS;
         tool.hwnd = window_;
         tool.uId = static_cast<UINT_PTR>(button.first);
-        tool.rect = client_rect_of(button.first);
+        tool.rect = child_rect(window_, button.first);
         tool.lpszText = tip.data();
         SendMessageW(button_tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
@@ -297,17 +295,12 @@ void MainWindow::start_up(HWND window) {
     window_ = window;
     SetPropW(window, kWindowProperty, this);
     SetWindowTextW(window, wide_utf8(contract::kMainWindowTitle).c_str());
-    small_icon_.reset(static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_PROGRAM_SMALL), IMAGE_ICON, 16, 16, 0)));
-    big_icon_.reset(static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_PROGRAM), IMAGE_ICON, 32, 32, 0)));
-    SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small_icon_.get()));
-    SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big_icon_.get()));
-    hand_ = LoadCursorW(instance_, MAKEINTRESOURCEW(IDR_HAND_CURSOR));
     for (std::size_t i = 0; i < 4; ++i) {
         lists_[i] = GetDlgItem(window, IDC_LIST_A_BEFORE + static_cast<int>(i));
         edits_[i] = GetDlgItem(window, IDC_INPUT_A + static_cast<int>(i));
         SendMessageW(edits_[i], EM_LIMITTEXT, kInputLimit, 0);
     }
-    painter_ = std::make_unique<MainPainter>(instance_);
+    apply_dpi(dpi_of(window));
     tables_.load_all();
     add_function_buttons();
     shortcuts_ = LoadAcceleratorsW(instance_, MAKEINTRESOURCEW(IDA_MAIN));
@@ -319,7 +312,7 @@ void MainWindow::start_up(HWND window) {
     restart_decorative_timer(settings_.decorative_line);
     subclass_controls();
     restore_position();
-    status_.create(window, instance_, settings_.marquee_ms);
+    status_.create(window, instance_, settings_.marquee_ms, dpi_);
     // Tooltip windows keep Wine from making the window topmost: the buttons'
     // tips come after the window has its place, like the status bar's.
     name_buttons();
@@ -327,6 +320,30 @@ void MainWindow::start_up(HWND window) {
         for (std::string_view line : kGuidanceLines)
             SendMessageW(list, CB_INSERTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(wide_utf8(line).c_str()));
     if (ini_read_int(contract::kGuideIniSection, contract::kGuideIniKey, contract::kGuideIniFile) == 0) start_guide(window);
+}
+
+// At 96 DPI the template's own pictures are the right ones.
+void MainWindow::apply_dpi(Dpi dpi) {
+    const bool first = !small_icon_;
+    dpi_ = dpi;
+    small_icon_ = load_icon(instance_, IDI_PROGRAM_SMALL, px96::kSmallIcon, dpi);
+    big_icon_ = load_icon(instance_, IDI_PROGRAM, px96::kLargeIcon, dpi);
+    SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small_icon_.get()));
+    SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big_icon_.get()));
+    hand_ = load_cursor(instance_, IDR_HAND_CURSOR, dpi);
+    if (!(first && dpi.is_base())) show_template_pictures(window_, instance_, IDD_MAIN, dpi, pictures_);
+    painter_.set_dpi(instance_, dpi);
+    status_.set_dpi(dpi);
+}
+
+// Moved to a monitor of another scale: Windows has already scaled the
+// template's controls and font; the window takes the rectangle it suggests
+// and brings its own pictures and pixel sizes along.
+void MainWindow::on_dpi_changed(Dpi dpi, const RECT& suggested) {
+    SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    apply_dpi(dpi);
+    InvalidateRect(window_, nullptr, TRUE);
 }
 
 void MainWindow::shut_down() {
@@ -579,23 +596,25 @@ void MainWindow::box_typed(int j) {
     unit_changed(j);
 }
 
+void MainWindow::move_list(int j, const Rect& r) {
+    // Its place in the z-order is its place in the Tab order: it stays.
+    SetWindowPos(lists_[static_cast<std::size_t>(j)], nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void MainWindow::widen_list(int j) {
     if (!settings_.widen_lists()) return;
-    const RECT own = client_rect_of(IDC_LIST_A_BEFORE + j);
-    const Widened w = widened(j, {own.left, own.top, own.right, own.bottom}, [](int pixels) { return pixels; });
-    // Its place in the z-order is its place in the Tab order: it stays.
-    SetWindowPos(lists_[static_cast<std::size_t>(j)], nullptr, w.rect.left, w.rect.top, w.rect.right - w.rect.left,
-                 w.rect.bottom - w.rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    for (int id : w.hidden) ShowWindow(GetDlgItem(window_, id), SW_HIDE);
+    const RECT own = child_rect(window_, IDC_LIST_A_BEFORE + j);
+    const ListPlace wide = widening_.widen(j, {own.left, own.top, own.right, own.bottom}, dpi_);
+    move_list(j, wide.rect);
+    for (int id : wide.covered) ShowWindow(GetDlgItem(window_, id), SW_HIDE);
 }
 
 void MainWindow::restore_list(int j) {
-    if (!settings_.widen_lists()) return;
-    const RECT now = client_rect_of(IDC_LIST_A_BEFORE + j);
-    const Rect back = restored(j, {now.left, now.top, now.right, now.bottom}, [](int pixels) { return pixels; });
-    SetWindowPos(lists_[static_cast<std::size_t>(j)], nullptr, back.left, back.top, back.right - back.left,
-                 back.bottom - back.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    for (int id : widened(j, {}, [](int pixels) { return pixels; }).hidden) ShowWindow(GetDlgItem(window_, id), SW_SHOW);
+    const std::optional<ListPlace> back = widening_.restore(j, dpi_);
+    if (!back) return;
+    move_list(j, back->rect);
+    for (int id : back->covered) ShowWindow(GetDlgItem(window_, id), SW_SHOW);
 }
 
 void MainWindow::on_list_command(int j, int code) {
@@ -718,28 +737,32 @@ INT_PTR MainWindow::handle(UINT message, WPARAM wparam, LPARAM lparam) {
         return TRUE;
     case WM_GETMINMAXINFO: {
         auto* info = reinterpret_cast<MINMAXINFO*>(lparam);
-        info->ptMinTrackSize = {300, 212};
-        info->ptMaxTrackSize = {1000, 212};
+        info->ptMinTrackSize = {dpi_.px(px96::kMinTrack.cx), dpi_.px(px96::kMinTrack.cy)};
+        info->ptMaxTrackSize = {dpi_.px(px96::kMaxTrack.cx), dpi_.px(px96::kMaxTrack.cy)};
         return TRUE;
     }
     case WM_SIZE: {
         HWND copy = GetDlgItem(window_, IDC_COPY);
         if (!copy) return FALSE;
-        const RECT r = client_rect_of(IDC_COPY);
-        SetWindowPos(copy, nullptr, LOWORD(lparam) - 20 - (r.right - r.left), r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        const RECT r = child_rect(window_, IDC_COPY);
+        SetWindowPos(copy, nullptr, LOWORD(lparam) - dpi_.px(px96::kCopyRightMargin) - (r.right - r.left), r.top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER);
         return TRUE;
     }
+    case WM_DPICHANGED:
+        on_dpi_changed(Dpi(LOWORD(wparam)), *reinterpret_cast<const RECT*>(lparam));
+        return TRUE;
     case WM_PAINT: {
         PAINTSTRUCT ps;
         HDC dc = BeginPaint(window_, &ps);
-        if (painter_) painter_->paint(window_, dc, status_.active_court());
+        painter_.paint(window_, dc, status_.active_court());
         EndPaint(window_, &ps);
         return TRUE;
     }
     case WM_DRAWITEM: {
         const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lparam);
         const int slot = item->CtlID == IDC_CONVERT_A ? 0 : 1;
-        if (painter_) painter_->draw_convert_button(*item, {model_.courts().live(slot == 0 ? kCourtA : kCourtB), pressed_[slot]});
+        painter_.draw_convert_button(*item, {model_.courts().live(slot == 0 ? kCourtA : kCourtB), pressed_[slot]});
         return TRUE;
     }
     case WM_CTLCOLORDLG:
@@ -770,7 +793,7 @@ INT_PTR MainWindow::handle(UINT message, WPARAM wparam, LPARAM lparam) {
     }
     case WM_TIMER:
         if (wparam == kMarqueeTimer) status_.tick();
-        if (wparam == kDecorTimer && painter_) painter_->step(window_);
+        if (wparam == kDecorTimer) painter_.step(window_);
         return TRUE;
     case WM_MOUSEMOVE:
         buttons_.OnMouseMove(static_cast<int>(wparam), static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam)));

@@ -6,9 +6,9 @@
 #include <windows.h>
 
 #include <array>
-#include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "dialogs/dialogs_win.h"
 #include "dialogs/main_window_port.h"
@@ -16,6 +16,7 @@
 #include "mainwin/nvbtn.h"
 #include "mainwin/painting_win.h"
 #include "mainwin/status_bar_win.h"
+#include "platform/dpi.h"
 #include "platform/handles_win.h"
 #include "settings/settings.h"
 #include "unitdb/lists.h"
@@ -38,7 +39,7 @@ public:
     HWND owner() const override { return window_; }
     HINSTANCE instance() const override { return instance_; }
     HIMAGELIST kind_images() override;
-    HCURSOR hand_cursor() const override { return hand_; }
+    HCURSOR hand_cursor() const override { return hand_.get(); }
     UnitTables& tables() override { return tables_; }
     int current_kind() const override { return model_.kind(); }
     void select_kind(int kind) override;
@@ -77,6 +78,9 @@ private:
 
     // Start-up and exit.
     void start_up(HWND window);
+    // Pictures, icons, cursor, fonts and pixel sizes for the monitor's DPI.
+    void apply_dpi(Dpi dpi);
+    void on_dpi_changed(Dpi dpi, const RECT& suggested);
     void shut_down();
     void add_function_buttons();
     void name_buttons();
@@ -107,11 +111,11 @@ private:
     void select_keeping_text(int j, int position, const std::string& text);
     void unit_changed(int j);
     void box_typed(int j);
+    void move_list(int j, const Rect& r);
     void widen_list(int j);
     void restore_list(int j);
     std::optional<UnitTexts> unit_of_list(int j) const;
 
-    RECT client_rect_of(int id) const;
     std::string control_text(int id) const;
     int message_box(std::string_view text, std::string_view caption, UINT type) const;
 
@@ -124,11 +128,15 @@ private:
     Settings settings_;  // as read at start-up and after each save
     NvbtnCls buttons_{7, 2, 2};
     StatusBar status_;
-    std::unique_ptr<MainPainter> painter_;
+    MainPainter painter_;
     DialogMemory dialog_memory_;
+    Dpi dpi_;
+    std::vector<UniqueBitmap> pictures_;  // the picture buttons' renders for dpi_
     UniqueImageList kind_images_;
+    Dpi kind_images_dpi_;
     UniqueIcon small_icon_, big_icon_;
-    HCURSOR hand_ = nullptr;
+    UniqueCursor hand_;
+    ListWidening widening_;
     std::array<UniqueMenu, 2> menus_;  // popup menus 136 and 137, loaded on first use
     HACCEL shortcuts_ = nullptr;
     UniqueHook shortcut_hook_;

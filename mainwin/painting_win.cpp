@@ -1,16 +1,12 @@
 #include "mainwin/painting_win.h"
 
+#include "platform/dpi_win.h"
+#include "resources/pixel_sizes.h"
 #include "resources/resource.h"
+#include "platform/child_rect_win.h"
 
 namespace varuno {
 namespace {
-
-RECT placeholder(HWND main, int id) {
-    RECT r{};
-    GetWindowRect(GetDlgItem(main, id), &r);
-    MapWindowPoints(nullptr, main, reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
 
 // Fills with the DC brush of `colour`: no brush is made for it.
 void filled_polygon(HDC dc, const POINT* points, int count, COLORREF colour) {
@@ -25,25 +21,30 @@ void frame(HDC dc, RECT r, COLORREF colour) {
     FrameRect(dc, &r, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
 }
 
-void court_frame(HDC dc, const RECT& r, HPEN pen) {
+void court_frame(HDC dc, const RECT& r, HPEN pen, Dpi dpi) {
     Selected selected_pen(dc, pen);
     Selected brush(dc, GetStockObject(HOLLOW_BRUSH));
-    RoundRect(dc, r.left, r.top, r.right, r.bottom, 10, 10);
+    const int corner = dpi.px(px96::kCourtFrameCorner);
+    RoundRect(dc, r.left, r.top, r.right, r.bottom, corner, corner);
 }
 
-void indicator(HDC dc, const RECT& r, int active_court) {
+void indicator(HDC dc, const RECT& r, int active_court, Dpi dpi) {
     const POINT lower[3] = {{r.left, r.bottom - (r.right - r.left)}, {r.left, r.bottom}, {r.right, r.bottom}};
     filled_polygon(dc, lower, 3, active_court == 1 ? RGB(255, 0, 0) : RGB(128, 0, 0));
-    const POINT upper[3] = {{r.left, r.top}, {r.left + 12, r.top}, {r.left + 12, r.top + 12}};
+    const int side = dpi.px(px96::kIndicatorTriangle);
+    const POINT upper[3] = {{r.left, r.top}, {r.left + side, r.top}, {r.left + side, r.top + side}};
     filled_polygon(dc, upper, 3, active_court == 2 ? RGB(21, 191, 255) : RGB(0, 0, 128));
 }
 
 } // namespace
 
-MainPainter::MainPainter(HINSTANCE instance)
-    : header_(static_cast<HBITMAP>(LoadImageW(instance, MAKEINTRESOURCEW(IDB_HEADER), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR))),
-      red_pen_(CreatePen(PS_SOLID, 1, RGB(255, 0, 0))),
-      blue_pen_(CreatePen(PS_SOLID, 1, RGB(0, 0, 255))) {}
+void MainPainter::set_dpi(HINSTANCE instance, Dpi dpi) {
+    dpi_ = dpi;
+    header_ = load_picture(instance, IDB_HEADER, dpi);
+    const int pen = dpi.px(px96::kCourtFramePen);
+    red_pen_.reset(CreatePen(PS_SOLID, pen, RGB(255, 0, 0)));
+    blue_pen_.reset(CreatePen(PS_SOLID, pen, RGB(0, 0, 255)));
+}
 
 // A band of red-violet to blue that brightens to the middle and fades again,
 // drawn from the phase onwards and wrapping round: x moves on (and wraps)
@@ -69,18 +70,19 @@ void MainPainter::decorative_line(HDC dc, const RECT& r) {
 }
 
 void MainPainter::paint(HWND main, HDC dc, int active_court) {
-    court_frame(dc, placeholder(main, IDC_FRAME_A), red_pen_.get());
-    court_frame(dc, placeholder(main, IDC_FRAME_B), blue_pen_.get());
-    indicator(dc, placeholder(main, IDC_INDICATOR), active_court);
+    court_frame(dc, child_rect(main, IDC_FRAME_A), red_pen_.get(), dpi_);
+    court_frame(dc, child_rect(main, IDC_FRAME_B), blue_pen_.get(), dpi_);
+    indicator(dc, child_rect(main, IDC_INDICATOR), active_court, dpi_);
     if (header_) {
         BITMAP info{};
         GetObjectW(header_.get(), sizeof info, &info);
         MemoryDC memory(dc);
         Selected picture(memory.get(), header_.get());
         SetStretchBltMode(dc, COLORONCOLOR);
-        StretchBlt(dc, 0, 0, 500, 46, memory.get(), 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
+        StretchBlt(dc, 0, 0, dpi_.px(px96::kHeader.cx), dpi_.px(px96::kHeader.cy), memory.get(), 0, 0, info.bmWidth,
+                   info.bmHeight, SRCCOPY);
     }
-    decorative_line(dc, placeholder(main, IDC_DECOR_LINE));
+    decorative_line(dc, child_rect(main, IDC_DECOR_LINE));
 }
 
 void MainPainter::draw_convert_button(const DRAWITEMSTRUCT& item, ConvertButtonLook look) const {
@@ -89,7 +91,8 @@ void MainPainter::draw_convert_button(const DRAWITEMSTRUCT& item, ConvertButtonL
     FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     const int c = (r.left + r.right) / 2;
     const int y = (r.top + r.bottom) / 2 - (r.top + r.bottom) / 6;
-    const POINT triangle[3] = {{c - 7, y}, {c + 7, y}, {c, y + 7}};
+    const int t = dpi_.px(px96::kConvertTriangle);
+    const POINT triangle[3] = {{c - t, y}, {c + t, y}, {c, y + t}};
     if (look.live) {
         filled_polygon(dc, triangle, 3, RGB(255, 0, 0));
         return;
@@ -104,8 +107,8 @@ void MainPainter::draw_convert_button(const DRAWITEMSTRUCT& item, ConvertButtonL
 }
 
 void MainPainter::step(HWND main) {
-    phase_ += 2;
-    RECT r = placeholder(main, IDC_DECOR_LINE);
+    phase_ += dpi_.px(px96::kDecorStep);
+    RECT r = child_rect(main, IDC_DECOR_LINE);
     InvalidateRect(main, &r, TRUE);
 }
 

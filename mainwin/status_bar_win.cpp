@@ -4,13 +4,13 @@
 
 #include "platform/cp932.h"
 #include "platform/wide_text.h"
+#include "resources/pixel_sizes.h"
 #include "resources/resource.h"
 
 namespace varuno {
 namespace {
 
 constexpr UINT_PTR kMarqueeTimer = 1;
-constexpr int kRightEdges[5] = {15, 99, 259, 349, 439};
 
 } // namespace
 
@@ -19,12 +19,19 @@ void StatusBar::set_part(int part, std::string_view text, bool popout) {
                  reinterpret_cast<LPARAM>(wide(text).c_str()));
 }
 
-void StatusBar::create(HWND main, HINSTANCE instance, int interval_ms) {
+void StatusBar::set_dpi(Dpi dpi) {
+    if (!bar_) return;
+    int edges[px96::kStatusEdges.size()];
+    for (std::size_t k = 0; k < px96::kStatusEdges.size(); ++k) edges[k] = dpi.px(px96::kStatusEdges[k]);
+    SendMessageW(bar_, SB_SETPARTS, px96::kStatusEdges.size(), reinterpret_cast<LPARAM>(edges));
+}
+
+void StatusBar::create(HWND main, HINSTANCE instance, int interval_ms, Dpi dpi) {
     main_ = main;
     bar_ = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_TOOLTIPS, 0, 0, 0, 0, main,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_STATUS)), instance, nullptr);
     if (!bar_) return;  // without the bar the window still converts; every operation below is then a no-op
-    SendMessageW(bar_, SB_SETPARTS, 5, reinterpret_cast<LPARAM>(kRightEdges));
+    set_dpi(dpi);
     set_part(0, model_.court_text());
     set_part(1, model_.kind_text());
     // Parts 3 and 4 take the pop-out border with the first marquee step.
@@ -52,8 +59,10 @@ void StatusBar::set_interval(int milliseconds) {
 
 void StatusBar::tick() {
     if (!bar_) return;
+    // The marquee pads with characters, which scale with the font: it counts
+    // in the parts' widths at 96 DPI.
     std::array<int, 3> widths{};
-    for (int k = 0; k < 3; ++k) widths[static_cast<std::size_t>(k)] = kRightEdges[k + 2] - kRightEdges[k + 1];
+    for (std::size_t k = 0; k < 3; ++k) widths[k] = px96::kStatusEdges[k + 2] - px96::kStatusEdges[k + 1];
     const auto shown = model_.tick(widths);
     for (int k = 0; k < 3; ++k) set_part(k + 2, shown[static_cast<std::size_t>(k)]);
 }

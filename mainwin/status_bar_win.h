@@ -8,14 +8,17 @@
 #include <string_view>
 
 #include "mainwin/status_model.h"
+#include "platform/dpi.h"
 
 namespace varuno {
 
 class StatusBar {
 public:
-    // Creates the bar in `main` with its parts, texts and tooltips, and
-    // starts the marquee at `interval_ms` (0: it stands still).
-    void create(HWND main, HINSTANCE instance, int interval_ms);
+    // Creates the bar in `main` with its parts for `dpi`, texts and
+    // tooltips, and starts the marquee at `interval_ms` (0: it stands still).
+    void create(HWND main, HINSTANCE instance, int interval_ms, Dpi dpi);
+    // The parts' edges for `dpi`.
+    void set_dpi(Dpi dpi);
     // Stops the marquee; the bar goes with its window.
     void release();
     void set_interval(int milliseconds);

@@ -52,6 +52,7 @@ using UniqueRegion = Unique<HRGN, handles_detail::delete_object<HRGN>>;
 using UniqueImageList = Unique<HIMAGELIST, ImageList_Destroy>;
 using UniqueMenu = Unique<HMENU, DestroyMenu>;
 using UniqueIcon = Unique<HICON, DestroyIcon>;
+using UniqueCursor = Unique<HCURSOR, DestroyCursor>;
 using UniqueHook = Unique<HHOOK, UnhookWindowsHookEx>;
 
 // A window's device context, released at the end of the scope.
