@@ -1,0 +1,161 @@
+#include "platform/ini_text.h"
+
+#include "platform/cp932.h"
+
+namespace varuno::ini_text {
+namespace {
+
+constexpr std::size_t kMaxRead = 1023;
+
+std::string_view trim(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
+    return s;
+}
+
+// ASCII letters compare without case; double-byte characters compare whole,
+// so a trail byte that looks like a letter is never folded. Both names are
+// trimmed first, as the file's names are.
+bool same_name(std::string_view a, std::string_view b) {
+    a = trim(a);
+    b = trim(b);
+    std::size_t i = 0, j = 0;
+    while (i < a.size() && j < b.size()) {
+        unsigned ca = cp932::char_code(a, i), cb = cp932::char_code(b, j);
+        if (ca >= 'A' && ca <= 'Z') ca += 32;
+        if (cb >= 'A' && cb <= 'Z') cb += 32;
+        if (ca != cb) return false;
+        i += cp932::char_length(a, i);
+        j += cp932::char_length(b, j);
+    }
+    return i == a.size() && j == b.size();
+}
+
+// The name of a "[section]" line; the closing bracket is searched character
+// by character, since ']' can be the trail byte of a double-byte character.
+std::optional<std::string_view> section_name(std::string_view line) {
+    line = trim(line);
+    if (line.empty() || line.front() != '[') return std::nullopt;
+    line.remove_prefix(1);
+    std::size_t close = 0;
+    while (close < line.size() && line[close] != ']') close += cp932::char_length(line, close);
+    return line.substr(0, close);
+}
+
+std::optional<std::string_view> key_name(std::string_view line) {
+    const auto eq = line.find('=');
+    if (eq == std::string_view::npos) return std::nullopt;
+    return line.substr(0, eq);
+}
+
+// Index of a section's header line and one past its last line.
+struct Span {
+    std::size_t header, end;
+};
+
+std::optional<Span> find_section(const Lines& lines, std::string_view section) {
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        auto name = section_name(lines[i]);
+        if (!name || !same_name(*name, section)) continue;
+        std::size_t end = i + 1;
+        while (end < lines.size() && !section_name(lines[end])) ++end;
+        return Span{i, end};
+    }
+    return std::nullopt;
+}
+
+// Line index of the key inside the section.
+std::optional<std::size_t> find_key(const Lines& lines, Span span, std::string_view key) {
+    for (std::size_t i = span.header + 1; i < span.end; ++i) {
+        auto name = key_name(lines[i]);
+        if (name && same_name(*name, key)) return i;
+    }
+    return std::nullopt;
+}
+
+std::string cut_to_limit(std::string_view value) {
+    std::size_t n = 0;
+    while (n < value.size()) {
+        const std::size_t len = cp932::char_length(value, n);
+        if (n + len > kMaxRead) break;
+        n += len;
+    }
+    return std::string(value.substr(0, n));
+}
+
+} // namespace
+
+Lines parse(std::string_view bytes) {
+    Lines lines;
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        std::size_t end = bytes.find('\n', start);
+        if (end == std::string_view::npos) end = bytes.size();
+        std::string_view line = bytes.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        lines.emplace_back(line);
+        start = end + 1;
+    }
+    return lines;
+}
+
+std::string serialize(const Lines& lines) {
+    std::size_t size = 0;
+    for (const auto& line : lines) size += line.size() + 2;
+    std::string bytes;
+    bytes.reserve(size);
+    for (const auto& line : lines) {
+        bytes += line;
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+std::optional<std::string> read(const Lines& lines, std::string_view section, std::string_view key) {
+    const auto span = find_section(lines, section);
+    if (!span) return std::nullopt;
+    const auto at = find_key(lines, *span, key);
+    if (!at) return std::nullopt;
+    std::string_view line = lines[*at];
+    std::string_view value = trim(line.substr(line.find('=') + 1));
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
+        value = value.substr(1, value.size() - 2);
+    return cut_to_limit(value);
+}
+
+void set(Lines& lines, std::string_view section, std::string_view key, std::string_view stored) {
+    const auto span = find_section(lines, section);
+    const auto at = span ? find_key(lines, *span, key) : std::nullopt;
+    std::string entry = std::string(trim(key)) + "=" + std::string(stored);
+    if (at) {
+        lines[*at] = std::move(entry);
+    } else if (span) {
+        std::size_t insert = span->end;  // after the section's last non-blank line
+        while (insert > span->header + 1 && trim(lines[insert - 1]).empty()) --insert;
+        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(insert), std::move(entry));
+    } else {
+        if (!lines.empty() && !trim(lines.back()).empty()) lines.emplace_back();
+        lines.push_back("[" + std::string(trim(section)) + "]");
+        lines.push_back(std::move(entry));
+    }
+}
+
+bool remove_key(Lines& lines, std::string_view section, std::string_view key) {
+    const auto span = find_section(lines, section);
+    const auto at = span ? find_key(lines, *span, key) : std::nullopt;
+    if (!at) return false;
+    lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(*at));
+    return true;
+}
+
+bool remove_section(Lines& lines, std::string_view section) {
+    bool removed = false;
+    for (auto part = find_section(lines, section); part; part = find_section(lines, section)) {
+        lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(part->header),
+                    lines.begin() + static_cast<std::ptrdiff_t>(part->end));
+        removed = true;
+    }
+    return removed;
+}
+
+} // namespace varuno::ini_text
