@@ -244,9 +244,8 @@ int strspl(const char* text, const char* separator, char**& segments) {
 }
 
 char* strtok2(const char* text, const char* delimiters) {
-    if (!delimiters) return nullptr;
     if (text) start_over(tok2_state, text);
-    if (!tok2_state.started) return nullptr;
+    if (!delimiters || !tok2_state.started) return nullptr;
     Chars d = chars_of(delimiters);
     const Chars& t = tok2_state.text;
     std::size_t& i = tok2_state.pos;
