@@ -49,23 +49,28 @@ bool maybe_same(std::string_view a, std::string_view b) {
     return true;
 }
 
-// Names to read: fixed ones, the input's own, and whatever looks like a
-// section or a key in the file and in the value (split at line breaks and
-// NUL as a file would be), so that a value that starts a section or a key
-// of its own is caught.
+// Section and key names to read: fixed ones, the input's own, and the keys
+// that the file and the value seem to hold, each with the section it seems
+// to be in (the value split at line breaks and NUL, as a file would be), so
+// that the file's own values are compared and a value that starts a section
+// or a key of its own is caught.
 struct Probes {
-    std::vector<std::string> sections{"MAIN"};
-    std::vector<std::string> keys{"x"};
+    std::vector<std::pair<std::string, std::string>> names;
 
-    void harvest(std::string_view text) {
+    void harvest(std::string_view text, std::string_view section, std::string_view key, std::size_t up_to) {
+        std::string current(section);
         std::size_t start = 0;
-        while (start <= text.size() && sections.size() < 5 && keys.size() < 5) {
+        while (start <= text.size() && names.size() < up_to) {
             std::size_t end = text.find_first_of(std::string_view("\r\n\0", 3), start);
             if (end == std::string_view::npos) end = text.size();
             const std::string_view line = text.substr(start, end - start);
             const std::string_view t = trim(line);
-            if (!t.empty() && t.front() == '[') sections.emplace_back(t.substr(1, t.find(']') - 1));
-            else if (const auto eq = line.find('='); eq != std::string_view::npos) keys.emplace_back(line.substr(0, eq));
+            if (!t.empty() && t.front() == '[') {
+                current = t.substr(1, t.find(']') - 1);
+                names.emplace_back(current, key);
+            } else if (const auto eq = line.find('='); eq != std::string_view::npos) {
+                names.emplace_back(current, line.substr(0, eq));
+            }
             start = end + 1;
         }
     }
@@ -75,11 +80,10 @@ using Reads = std::vector<std::optional<std::string>>;
 
 Reads read_all(const ini_text::Lines& lines, const Probes& p) {
     Reads out;
-    for (const auto& s : p.sections)
-        for (const auto& k : p.keys) {
-            out.push_back(ini_text::read(lines, s, k));
-            check(!out.back() || out.back()->size() <= 1023);
-        }
+    for (const auto& [s, k] : p.names) {
+        out.push_back(ini_text::read(lines, s, k));
+        check(!out.back() || out.back()->size() <= 1023);
+    }
     return out;
 }
 
@@ -87,13 +91,11 @@ Reads read_all(const ini_text::Lines& lines, const Probes& p) {
 // before.
 void check_others_kept(const Reads& before, const Reads& after, const Probes& p, std::string_view section,
                        const std::string_view* key) {
-    std::size_t i = 0;
-    for (const auto& s : p.sections)
-        for (const auto& k : p.keys) {
-            const bool touched = maybe_same(s, section) && (!key || maybe_same(k, *key));
-            check(touched || before[i] == after[i]);
-            ++i;
-        }
+    for (std::size_t i = 0; i < p.names.size(); ++i) {
+        const auto& [s, k] = p.names[i];
+        const bool touched = maybe_same(s, section) && (!key || maybe_same(k, *key));
+        check(touched || before[i] == after[i]);
+    }
 }
 
 } // namespace
@@ -112,13 +114,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const ini_text::Lines lines = ini_text::parse(file);
     const std::string bytes = ini_text::serialize(lines);
-    check(ini_text::parse(bytes) == lines && ini_text::serialize(ini_text::parse(bytes)) == bytes);
+    const ini_text::Lines again = ini_text::parse(bytes);
+    check(again == lines && ini_text::serialize(again) == bytes);
 
-    Probes probes;
-    probes.sections.emplace_back(section);
-    probes.keys.emplace_back(key);
-    probes.harvest(value);
-    probes.harvest(file);
+    Probes probes{{{"MAIN", "x"}}};
+    probes.harvest(value, section, key, 5);
+    probes.harvest(file, "", key, 9);
     const Reads before = read_all(lines, probes);
 
     if (ini_section_name_allowed(section) && ini_key_name_allowed(key)) {
@@ -143,7 +144,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ini_text::Lines without_section = lines;
     if (ini_text::remove_section(without_section, section)) {
         check_others_kept(before, read_all(without_section, probes), probes, section, nullptr);
-        for (const auto& k : probes.keys) check(!ini_text::read(without_section, section, k));
+        for (const auto& [s, k] : probes.names) check(!ini_text::read(without_section, section, k));
     } else {
         check(without_section == lines);
     }

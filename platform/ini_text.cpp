@@ -14,11 +14,13 @@ std::string_view trim(std::string_view s) {
 }
 
 // ASCII letters compare without case; double-byte characters compare whole,
-// so a trail byte that looks like a letter is never folded. Both names are
-// trimmed first, as the file's names are.
+// so a trail byte that looks like a letter is never folded (and equal names
+// have equal byte lengths). Both names are trimmed first, as the file's
+// names are.
 bool same_name(std::string_view a, std::string_view b) {
     a = trim(a);
     b = trim(b);
+    if (a.size() != b.size()) return false;
     std::size_t i = 0, j = 0;
     while (i < a.size() && j < b.size()) {
         unsigned ca = cp932::char_code(a, i), cb = cp932::char_code(b, j);
@@ -34,9 +36,10 @@ bool same_name(std::string_view a, std::string_view b) {
 // The name of a "[section]" line; the closing bracket is searched character
 // by character, since ']' can be the trail byte of a double-byte character.
 std::optional<std::string_view> section_name(std::string_view line) {
-    line = trim(line);
-    if (line.empty() || line.front() != '[') return std::nullopt;
-    line.remove_prefix(1);
+    std::size_t open = 0;
+    while (open < line.size() && (line[open] == ' ' || line[open] == '\t')) ++open;
+    if (open == line.size() || line[open] != '[') return std::nullopt;
+    line = trim(line.substr(open + 1));
     std::size_t close = 0;
     while (close < line.size() && line[close] != ']') close += cp932::char_length(line, close);
     return line.substr(0, close);
@@ -48,25 +51,25 @@ std::optional<std::string_view> key_name(std::string_view line) {
     return line.substr(0, eq);
 }
 
-// Index of a section's header line and one past its last line.
-struct Span {
-    std::size_t header, end;
-};
-
-std::optional<Span> find_section(const Lines& lines, std::string_view section) {
+// Index of the first header line of the section.
+std::optional<std::size_t> find_section(const Lines& lines, std::string_view section) {
     for (std::size_t i = 0; i < lines.size(); ++i) {
         auto name = section_name(lines[i]);
-        if (!name || !same_name(*name, section)) continue;
-        std::size_t end = i + 1;
-        while (end < lines.size() && !section_name(lines[end])) ++end;
-        return Span{i, end};
+        if (name && same_name(*name, section)) return i;
     }
     return std::nullopt;
 }
 
-// Line index of the key inside the section.
-std::optional<std::size_t> find_key(const Lines& lines, Span span, std::string_view key) {
-    for (std::size_t i = span.header + 1; i < span.end; ++i) {
+// One past the last line of the section whose header is at `header`.
+std::size_t section_end(const Lines& lines, std::size_t header) {
+    std::size_t end = header + 1;
+    while (end < lines.size() && !section_name(lines[end])) ++end;
+    return end;
+}
+
+// Line index of the key inside the section whose header is at `header`.
+std::optional<std::size_t> find_key(const Lines& lines, std::size_t header, std::string_view key) {
+    for (std::size_t i = header + 1; i < lines.size() && !section_name(lines[i]); ++i) {
         auto name = key_name(lines[i]);
         if (name && same_name(*name, key)) return i;
     }
@@ -112,9 +115,9 @@ std::string serialize(const Lines& lines) {
 }
 
 std::optional<std::string> read(const Lines& lines, std::string_view section, std::string_view key) {
-    const auto span = find_section(lines, section);
-    if (!span) return std::nullopt;
-    const auto at = find_key(lines, *span, key);
+    const auto header = find_section(lines, section);
+    if (!header) return std::nullopt;
+    const auto at = find_key(lines, *header, key);
     if (!at) return std::nullopt;
     std::string_view line = lines[*at];
     std::string_view value = trim(line.substr(line.find('=') + 1));
@@ -124,14 +127,14 @@ std::optional<std::string> read(const Lines& lines, std::string_view section, st
 }
 
 void set(Lines& lines, std::string_view section, std::string_view key, std::string_view stored) {
-    const auto span = find_section(lines, section);
-    const auto at = span ? find_key(lines, *span, key) : std::nullopt;
+    const auto header = find_section(lines, section);
+    const auto at = header ? find_key(lines, *header, key) : std::nullopt;
     std::string entry = std::string(trim(key)) + "=" + std::string(stored);
     if (at) {
         lines[*at] = std::move(entry);
-    } else if (span) {
-        std::size_t insert = span->end;  // after the section's last non-blank line
-        while (insert > span->header + 1 && trim(lines[insert - 1]).empty()) --insert;
+    } else if (header) {
+        std::size_t insert = section_end(lines, *header);  // after the section's last non-blank line
+        while (insert > *header + 1 && trim(lines[insert - 1]).empty()) --insert;
         lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(insert), std::move(entry));
     } else {
         if (!lines.empty() && !trim(lines.back()).empty()) lines.emplace_back();
@@ -141,8 +144,8 @@ void set(Lines& lines, std::string_view section, std::string_view key, std::stri
 }
 
 bool remove_key(Lines& lines, std::string_view section, std::string_view key) {
-    const auto span = find_section(lines, section);
-    const auto at = span ? find_key(lines, *span, key) : std::nullopt;
+    const auto header = find_section(lines, section);
+    const auto at = header ? find_key(lines, *header, key) : std::nullopt;
     if (!at) return false;
     lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(*at));
     return true;
@@ -150,9 +153,9 @@ bool remove_key(Lines& lines, std::string_view section, std::string_view key) {
 
 bool remove_section(Lines& lines, std::string_view section) {
     bool removed = false;
-    for (auto part = find_section(lines, section); part; part = find_section(lines, section)) {
-        lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(part->header),
-                    lines.begin() + static_cast<std::ptrdiff_t>(part->end));
+    for (auto header = find_section(lines, section); header; header = find_section(lines, section)) {
+        lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(*header),
+                    lines.begin() + static_cast<std::ptrdiff_t>(section_end(lines, *header)));
         removed = true;
     }
     return removed;
