@@ -211,6 +211,25 @@ TEST_F(Convert, ErrorMarkForRejectedExpressions) {
     EXPECT_EQ(view.output[kCourtA], "1000000.");
 }
 
+// The window's input field holds up to 32,767 characters: a valid input of
+// that length converts like its short form, temperatures too.
+TEST_F(Convert, TheLongestInputsOfTheWindowConvert) {
+    const int mm = row_labelled(0, "mm"), m = row_labelled(0, "m");
+    std::string sum = "12";
+    for (int i = 0; i < 16382; ++i) sum += "+0";
+    sum += "0";  // "12+0+0...+00"
+    ASSERT_EQ(sum.size(), 32767u);
+    ASSERT_TRUE(run(0, mm, m, sum));
+    EXPECT_EQ(view.output[kCourtA], "1.2e-002");
+    EXPECT_EQ(view.zoom, sum + cp(" mm = 1.2×10^-2 m"));
+    const std::string yards = "2." + std::string(32765, '0');
+    ASSERT_TRUE(run(0, row_labelled(0, "yd"), row_labelled(0, "in"), yards));
+    EXPECT_EQ(view.output[kCourtA], "72.");
+    const std::string hundred = "100." + std::string(32763, '0');
+    ASSERT_TRUE(run(8, 1, 2, hundred));
+    EXPECT_EQ(view.output[kCourtA], "212.");
+}
+
 TEST_F(Convert, ReportMarksTheCourtThatConverted) {
     NoUnitLists lists;
     select_kind(0, lists);
