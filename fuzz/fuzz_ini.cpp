@@ -1,15 +1,18 @@
 // The ini format in memory (platform/ini_text, with the name and value rules
 // of platform/ini.cpp): any bytes as a file, and a section name, a key name
 // and a value taken from the input. Checked:
-//  - reads answer at most 1023 bytes;
+//  - reads answer at most 1023 bytes, and several keys read together give
+//    what each gives alone;
 //  - serialize, parse and serialize again gives the same bytes;
 //  - a written value reads back exactly (line breaks and NUL as spaces), and
 //    the write adds at most a blank line, a section line and its key line;
 //  - a write, a key removal or a section removal leaves every other value
 //    as it was; in particular no section or key appears from a value;
 //  - after a section removal none of its keys can be read.
-// Input: three length bytes, then the section name, the key name, the value,
-// and the rest is the file.
+// Input: three bytes with the lengths of the section name, the key name and
+// the value (the first byte's top bits choose among the write, the key
+// removal and the section removal), then those texts, and the rest is the
+// file.
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -81,10 +84,14 @@ using Reads = std::vector<std::optional<std::string>>;
 Reads read_all(const ini_text::Lines& lines, const Probes& p) {
     Reads out;
     for (const auto& [s, k] : p.names) {
-        out.push_back(ini_text::read(lines, s, k));
+        out.push_back(ini_text::read(lines, s, {&k, 1}).front());
         check(!out.back() || out.back()->size() <= 1023);
     }
     return out;
+}
+
+std::optional<std::string> read_one(const ini_text::Lines& lines, std::string_view section, const std::string& key) {
+    return ini_text::read(lines, section, {&key, 1}).front();
 }
 
 // Every probe that is surely not `section` (and, when given, `key`) reads as
@@ -109,7 +116,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         at += part.size();
         return part;
     };
-    const std::string_view section = take(data[0] % 24), key = take(data[1] % 24), value = take(data[2]);
+    const std::string_view section = take(data[0] & 31), key = take(data[1] & 31), value = take(data[2]);
+    const int operation = (data[0] >> 5) % 3;  // write, remove the key, remove the section
     const std::string_view file = input.substr(at);
 
     const ini_text::Lines lines = ini_text::parse(file);
@@ -121,32 +129,40 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     probes.harvest(value, section, key, 5);
     probes.harvest(file, "", key, 9);
     const Reads before = read_all(lines, probes);
+    // Several keys read together give what each gives alone.
+    std::vector<std::string> keys{std::string(key)};
+    for (std::size_t i = 0; i < probes.names.size() && keys.size() < 4; ++i) keys.push_back(probes.names[i].second);
+    const Reads together = ini_text::read(lines, section, keys);
+    for (std::size_t i = 0; i < keys.size(); ++i) check(together[i] == read_one(lines, section, keys[i]));
 
-    if (ini_section_name_allowed(section) && ini_key_name_allowed(key)) {
+    if (operation == 0 && ini_section_name_allowed(section) && ini_key_name_allowed(key)) {
         ini_text::Lines written = lines;
         ini_text::set(written, section, key, ini_stored_value(value));
         std::string expected(value);
         for (char& c : expected)
             if (c == '\r' || c == '\n' || c == '\0') c = ' ';
-        check(ini_text::read(written, section, key) == expected);
+        check(read_one(written, section, keys[0]) == expected);
         check(written.size() >= lines.size() && written.size() <= lines.size() + 3);
         check(ini_text::parse(ini_text::serialize(written)) == written);
         check_others_kept(before, read_all(written, probes), probes, section, &key);
     }
 
     // Removals: nothing removed leaves the lines as they were.
-    ini_text::Lines without_key = lines;
-    const bool key_removed = ini_text::remove_key(without_key, section, key);
-    check(key_removed == ini_text::read(lines, section, key).has_value());
-    if (key_removed) check_others_kept(before, read_all(without_key, probes), probes, section, &key);
-    else check(without_key == lines);
-
-    ini_text::Lines without_section = lines;
-    if (ini_text::remove_section(without_section, section)) {
-        check_others_kept(before, read_all(without_section, probes), probes, section, nullptr);
-        for (const auto& [s, k] : probes.names) check(!ini_text::read(without_section, section, k));
-    } else {
-        check(without_section == lines);
+    if (operation == 1) {
+        ini_text::Lines without_key = lines;
+        const bool key_removed = ini_text::remove_key(without_key, section, key);
+        check(key_removed == together[0].has_value());
+        if (key_removed) check_others_kept(before, read_all(without_key, probes), probes, section, &key);
+        else check(without_key == lines);
+    }
+    if (operation == 2) {
+        ini_text::Lines without_section = lines;
+        if (ini_text::remove_section(without_section, section)) {
+            check_others_kept(before, read_all(without_section, probes), probes, section, nullptr);
+            for (const auto& value : ini_text::read(without_section, section, keys)) check(!value);
+        } else {
+            check(without_section == lines);
+        }
     }
     return 0;
 }

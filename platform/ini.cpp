@@ -72,7 +72,12 @@ std::string ini_stored_value(std::string_view value) {
 }
 
 std::optional<std::string> ini_read_optional(std::string_view section, std::string_view key, std::string_view file) {
-    return ini_backend::read(path_beside_program(file), section, key);
+    return ini_read_keys(section, {std::string(key)}, file).front();
+}
+
+std::vector<std::optional<std::string>> ini_read_keys(std::string_view section, const std::vector<std::string>& keys,
+                                                      std::string_view file) {
+    return ini_backend::read(path_beside_program(file), section, keys);
 }
 
 std::string ini_read_text(std::string_view section, std::string_view key, std::string_view file) {

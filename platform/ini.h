@@ -36,6 +36,10 @@ int ini_read_int_at(std::string_view section, int key, std::string_view file);
 // The value, or none when the file has no such key: tells a missing key from
 // one that holds "0".
 std::optional<std::string> ini_read_optional(std::string_view section, std::string_view key, std::string_view file);
+// Several keys of one section with one look at the file, each none when
+// missing: a long section is read in one pass instead of once per key.
+std::vector<std::optional<std::string>> ini_read_keys(std::string_view section, const std::vector<std::string>& keys,
+                                                      std::string_view file);
 
 // Writes create the file and the section as needed. They answer false when
 // the file could not be written (a read-only folder, a full disk); the file
@@ -69,10 +73,11 @@ std::string ini_stored_value(std::string_view value);
 
 namespace ini_backend {
 // Implemented once per platform. `read` answers none for a missing value and
-// at most 1023 bytes. `write` makes changes whose names are allowed and whose
-// values are as stored, with one replacement of the file; removing what is
-// not there creates no file.
-std::optional<std::string> read(const std::filesystem::path& file, std::string_view section, std::string_view key);
+// at most 1023 bytes per value. `write` makes changes whose names are allowed
+// and whose values are as stored, with one replacement of the file; removing
+// what is not there creates no file.
+std::vector<std::optional<std::string>> read(const std::filesystem::path& file, std::string_view section,
+                                             const std::vector<std::string>& keys);
 bool write(const std::filesystem::path& file, const std::vector<IniChange>& changes);
 } // namespace ini_backend
 

@@ -3,8 +3,6 @@
 // rules as Windows), and written back with CRLF line ends, as Windows writes
 // it.
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 
 #include "platform/ini.h"
 #include "platform/ini_text.h"
@@ -17,8 +15,12 @@ namespace varuno::ini_backend {
 namespace {
 
 ini_text::Lines read_lines(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string bytes;
+    if (std::FILE* in = std::fopen(file.c_str(), "rb")) {
+        char chunk[65536];
+        for (std::size_t got; (got = std::fread(chunk, 1, sizeof chunk, in)) > 0;) bytes.append(chunk, got);
+        std::fclose(in);
+    }
     return ini_text::parse(bytes);
 }
 
@@ -47,8 +49,9 @@ bool save_lines(const std::filesystem::path& file, const ini_text::Lines& lines)
 
 } // namespace
 
-std::optional<std::string> read(const std::filesystem::path& file, std::string_view section, std::string_view key) {
-    return ini_text::read(read_lines(file), section, key);
+std::vector<std::optional<std::string>> read(const std::filesystem::path& file, std::string_view section,
+                                             const std::vector<std::string>& keys) {
+    return ini_text::read(read_lines(file), section, keys);
 }
 
 bool write(const std::filesystem::path& file, const std::vector<IniChange>& changes) {

@@ -1,5 +1,8 @@
 #include "platform/ini_text.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "platform/cp932.h"
 
 namespace varuno::ini_text {
@@ -13,24 +16,32 @@ std::string_view trim(std::string_view s) {
     return s;
 }
 
-// ASCII letters compare without case; double-byte characters compare whole,
-// so a trail byte that looks like a letter is never folded (and equal names
-// have equal byte lengths). Both names are trimmed first, as the file's
-// names are.
-bool same_name(std::string_view a, std::string_view b) {
-    a = trim(a);
-    b = trim(b);
-    if (a.size() != b.size()) return false;
-    std::size_t i = 0, j = 0;
-    while (i < a.size() && j < b.size()) {
-        unsigned ca = cp932::char_code(a, i), cb = cp932::char_code(b, j);
-        if (ca >= 'A' && ca <= 'Z') ca += 32;
-        if (cb >= 'A' && cb <= 'Z') cb += 32;
-        if (ca != cb) return false;
-        i += cp932::char_length(a, i);
-        j += cp932::char_length(b, j);
+char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
+
+// A name as it compares: trimmed, as the file's names are, with its ASCII
+// letters in lower case. Double-byte characters stay whole, so a trail byte
+// that looks like a letter is never folded.
+std::string folded(std::string_view name) {
+    name = trim(name);
+    std::string out(name);
+    for (std::size_t i = 0; i < out.size(); i += cp932::char_length(out, i)) out[i] = lower(out[i]);
+    return out;
+}
+
+// folded(name) compared with `wanted` (a folded name) as std::string compares
+// them, without making the folded text: <0, 0 or >0.
+int compare_folded(std::string_view name, std::string_view wanted) {
+    name = trim(name);
+    std::size_t i = 0;
+    for (std::size_t len = 0; i < name.size() && i < wanted.size(); i += len) {
+        len = cp932::char_length(name, i);
+        const char c = len == 1 ? lower(name[i]) : name[i];
+        if (c != wanted[i]) return static_cast<unsigned char>(c) < static_cast<unsigned char>(wanted[i]) ? -1 : 1;
+        if (len == 2 && i + 1 < wanted.size() && name[i + 1] != wanted[i + 1])
+            return static_cast<unsigned char>(name[i + 1]) < static_cast<unsigned char>(wanted[i + 1]) ? -1 : 1;
     }
-    return i == a.size() && j == b.size();
+    if (name.size() == wanted.size()) return 0;
+    return name.size() < wanted.size() ? -1 : 1;
 }
 
 // The name of a "[section]" line; the closing bracket is searched character
@@ -53,9 +64,10 @@ std::optional<std::string_view> key_name(std::string_view line) {
 
 // Index of the first header line of the section.
 std::optional<std::size_t> find_section(const Lines& lines, std::string_view section) {
+    const std::string wanted = folded(section);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         auto name = section_name(lines[i]);
-        if (name && same_name(*name, section)) return i;
+        if (name && compare_folded(*name, wanted) == 0) return i;
     }
     return std::nullopt;
 }
@@ -69,14 +81,20 @@ std::size_t section_end(const Lines& lines, std::size_t header) {
 
 // Line index of the key inside the section whose header is at `header`.
 std::optional<std::size_t> find_key(const Lines& lines, std::size_t header, std::string_view key) {
+    const std::string wanted = folded(key);
     for (std::size_t i = header + 1; i < lines.size() && !section_name(lines[i]); ++i) {
         auto name = key_name(lines[i]);
-        if (name && same_name(*name, key)) return i;
+        if (name && compare_folded(*name, wanted) == 0) return i;
     }
     return std::nullopt;
 }
 
-std::string cut_to_limit(std::string_view value) {
+// The value of a key line: trimmed, without one pair of enclosing quotes, at
+// most 1023 bytes and never half of a double-byte character.
+std::string value_of(std::string_view line) {
+    std::string_view value = trim(line.substr(line.find('=') + 1));
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
+        value = value.substr(1, value.size() - 2);
     std::size_t n = 0;
     while (n < value.size()) {
         const std::size_t len = cp932::char_length(value, n);
@@ -90,6 +108,7 @@ std::string cut_to_limit(std::string_view value) {
 
 Lines parse(std::string_view bytes) {
     Lines lines;
+    lines.reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
     std::size_t start = 0;
     while (start < bytes.size()) {
         std::size_t end = bytes.find('\n', start);
@@ -114,16 +133,26 @@ std::string serialize(const Lines& lines) {
     return bytes;
 }
 
-std::optional<std::string> read(const Lines& lines, std::string_view section, std::string_view key) {
+std::vector<std::optional<std::string>> read(const Lines& lines, std::string_view section,
+                                             std::span<const std::string> keys) {
+    std::vector<std::optional<std::string>> values(keys.size());
     const auto header = find_section(lines, section);
-    if (!header) return std::nullopt;
-    const auto at = find_key(lines, *header, key);
-    if (!at) return std::nullopt;
-    std::string_view line = lines[*at];
-    std::string_view value = trim(line.substr(line.find('=') + 1));
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
-        value = value.substr(1, value.size() - 2);
-    return cut_to_limit(value);
+    if (!header) return values;
+    // The keys asked for in the order of their folded names, so that each of
+    // the section's lines is looked up once, however many keys are asked for.
+    std::vector<std::pair<std::string, std::size_t>> wanted;
+    wanted.reserve(keys.size());
+    for (std::size_t k = 0; k < keys.size(); ++k) wanted.emplace_back(folded(keys[k]), k);
+    std::sort(wanted.begin(), wanted.end());
+    for (std::size_t i = *header + 1; i < lines.size() && !section_name(lines[i]); ++i) {
+        const auto name = key_name(lines[i]);
+        if (!name) continue;
+        auto it = std::lower_bound(wanted.begin(), wanted.end(), *name,
+                                   [](const auto& w, std::string_view n) { return compare_folded(n, w.first) > 0; });
+        for (; it != wanted.end() && compare_folded(*name, it->first) == 0; ++it)
+            if (!values[it->second]) values[it->second] = value_of(lines[i]);  // the first such key wins
+    }
+    return values;
 }
 
 void set(Lines& lines, std::string_view section, std::string_view key, std::string_view stored) {

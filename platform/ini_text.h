@@ -11,6 +11,7 @@
 // CRLF when written; a lone LF ends a line when read.
 #pragma once
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,8 +24,10 @@ using Lines = std::vector<std::string>;
 Lines parse(std::string_view bytes);
 std::string serialize(const Lines& lines);
 
-// The value of `key` in `section`; none when the file has no such key.
-std::optional<std::string> read(const Lines& lines, std::string_view section, std::string_view key);
+// The values of `keys` in `section`, each none when the file has no such
+// key; the section's lines are looked at once for all of them.
+std::vector<std::optional<std::string>> read(const Lines& lines, std::string_view section,
+                                             std::span<const std::string> keys);
 
 // Sets `key` to `stored` (written as it is: the caller has made it one line
 // and quoted it where reading would change it). A missing section is added at

@@ -66,13 +66,17 @@ std::string profile_string(const std::filesystem::path& file, const std::wstring
 // The profile API answers a default for a missing key. A key is missing when
 // the answers for two different defaults are those defaults: no stored value
 // can equal both.
-std::optional<std::string> read(const std::filesystem::path& file, std::string_view section, std::string_view key) {
-    const std::wstring w_section = wide(section), w_key = wide(key);
-    std::string value = profile_string(file, w_section, w_key, L"\x01");
-    if (value != "\x01") return value;
-    value = profile_string(file, w_section, w_key, L"\x02");
-    if (value != "\x02") return value;
-    return std::nullopt;
+std::vector<std::optional<std::string>> read(const std::filesystem::path& file, std::string_view section,
+                                             const std::vector<std::string>& keys) {
+    const std::wstring w_section = wide(section);
+    std::vector<std::optional<std::string>> values;
+    for (const std::string& key : keys) {
+        const std::wstring w_key = wide(key);
+        const std::string value = profile_string(file, w_section, w_key, L"\x01");
+        const bool missing = value == "\x01" && profile_string(file, w_section, w_key, L"\x02") == "\x02";
+        values.push_back(missing ? std::nullopt : std::optional<std::string>(value));
+    }
+    return values;
 }
 
 bool write(const std::filesystem::path& file, const std::vector<IniChange>& changes) {

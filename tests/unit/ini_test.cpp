@@ -253,6 +253,18 @@ TEST_F(Ini, OptionalReadsTellAMissingKeyFromAZero) {
     EXPECT_EQ(ini_read_optional("OTHER", "x", file), std::nullopt);
 }
 
+TEST_F(Ini, SeveralKeysReadTogether) {
+    {
+        std::ofstream out(path_beside_program(file), std::ios::binary);
+        out << "[uk]\r\n0=5\r\n1= 7 \r\nA=first\r\na=second\r\n[bf]\r\n2=9\r\n";
+    }
+    const std::vector<std::optional<std::string>> expected{"5", "7", std::nullopt, "first", "first", "5"};
+    EXPECT_EQ(ini_read_keys("uk", {"0", "1", "2", "a", "A", " 0 "}, file), expected);
+    EXPECT_EQ(ini_read_keys("none", {"0", "1"}, file), (std::vector<std::optional<std::string>>{std::nullopt, std::nullopt}));
+    EXPECT_TRUE(ini_read_keys("uk", {}, file).empty());
+    EXPECT_EQ(ini_read_keys("bf", {"2"}, file).front(), ini_read_optional("bf", "2", file));
+}
+
 TEST_F(Ini, SeveralChangesInOneWrite) {
     ini_write_int("A", "x", 1, file);
     ini_write_int("A", "w", 2, file);
