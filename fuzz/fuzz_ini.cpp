@@ -126,8 +126,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     check(again == lines && ini_text::serialize(again) == bytes);
 
     Probes probes{{{"MAIN", "x"}}};
-    probes.harvest(value, section, key, 5);
-    probes.harvest(file, "", key, 9);
+    probes.harvest(value, section, key, 4);
+    probes.harvest(file, "", key, 7);
     const Reads before = read_all(lines, probes);
     // Several keys read together give what each gives alone.
     std::vector<std::string> keys{std::string(key)};
