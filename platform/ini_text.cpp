@@ -1,7 +1,6 @@
 #include "platform/ini_text.h"
 
 #include <algorithm>
-#include <utility>
 
 #include "platform/cp932.h"
 
@@ -18,30 +17,28 @@ std::string_view trim(std::string_view s) {
 
 char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
 
-// A name as it compares: trimmed, as the file's names are, with its ASCII
-// letters in lower case. Double-byte characters stay whole, so a trail byte
-// that looks like a letter is never folded.
-std::string folded(std::string_view name) {
-    name = trim(name);
-    std::string out(name);
-    for (std::size_t i = 0; i < out.size(); i += cp932::char_length(out, i)) out[i] = lower(out[i]);
-    return out;
-}
-
-// folded(name) compared with `wanted` (a folded name) as std::string compares
-// them, without making the folded text: <0, 0 or >0.
-int compare_folded(std::string_view name, std::string_view wanted) {
-    name = trim(name);
-    std::size_t i = 0;
-    for (std::size_t len = 0; i < name.size() && i < wanted.size(); i += len) {
-        len = cp932::char_length(name, i);
-        const char c = len == 1 ? lower(name[i]) : name[i];
-        if (c != wanted[i]) return static_cast<unsigned char>(c) < static_cast<unsigned char>(wanted[i]) ? -1 : 1;
-        if (len == 2 && i + 1 < wanted.size() && name[i + 1] != wanted[i + 1])
-            return static_cast<unsigned char>(name[i + 1]) < static_cast<unsigned char>(wanted[i + 1]) ? -1 : 1;
+// Names compare trimmed, as the file's names are, with their ASCII letters
+// in lower case; double-byte characters stay whole, so a trail byte that
+// looks like a letter is never folded. <0, 0 or >0, in the order of the
+// folded names' bytes.
+int compare_names(std::string_view a, std::string_view b) {
+    a = trim(a);
+    b = trim(b);
+    std::size_t next_a = 0, next_b = 0;  // where the next character of each starts
+    for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) {
+        char ca = a[i], cb = b[i];
+        if (i == next_a) {
+            next_a += cp932::char_length(a, i);
+            if (next_a == i + 1) ca = lower(ca);
+        }
+        if (i == next_b) {
+            next_b += cp932::char_length(b, i);
+            if (next_b == i + 1) cb = lower(cb);
+        }
+        if (ca != cb) return static_cast<unsigned char>(ca) < static_cast<unsigned char>(cb) ? -1 : 1;
     }
-    if (name.size() == wanted.size()) return 0;
-    return name.size() < wanted.size() ? -1 : 1;
+    if (a.size() == b.size()) return 0;
+    return a.size() < b.size() ? -1 : 1;
 }
 
 // The name of a "[section]" line; the closing bracket is searched character
@@ -64,10 +61,9 @@ std::optional<std::string_view> key_name(std::string_view line) {
 
 // Index of the first header line of the section.
 std::optional<std::size_t> find_section(const Lines& lines, std::string_view section) {
-    const std::string wanted = folded(section);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         auto name = section_name(lines[i]);
-        if (name && compare_folded(*name, wanted) == 0) return i;
+        if (name && compare_names(*name, section) == 0) return i;
     }
     return std::nullopt;
 }
@@ -81,10 +77,9 @@ std::size_t section_end(const Lines& lines, std::size_t header) {
 
 // Line index of the key inside the section whose header is at `header`.
 std::optional<std::size_t> find_key(const Lines& lines, std::size_t header, std::string_view key) {
-    const std::string wanted = folded(key);
     for (std::size_t i = header + 1; i < lines.size() && !section_name(lines[i]); ++i) {
         auto name = key_name(lines[i]);
-        if (name && compare_folded(*name, wanted) == 0) return i;
+        if (name && compare_names(*name, key) == 0) return i;
     }
     return std::nullopt;
 }
@@ -138,19 +133,18 @@ std::vector<std::optional<std::string>> read(const Lines& lines, std::string_vie
     std::vector<std::optional<std::string>> values(keys.size());
     const auto header = find_section(lines, section);
     if (!header) return values;
-    // The keys asked for in the order of their folded names, so that each of
-    // the section's lines is looked up once, however many keys are asked for.
-    std::vector<std::pair<std::string, std::size_t>> wanted;
-    wanted.reserve(keys.size());
-    for (std::size_t k = 0; k < keys.size(); ++k) wanted.emplace_back(folded(keys[k]), k);
-    std::sort(wanted.begin(), wanted.end());
+    // The keys asked for in name order, so that each of the section's lines
+    // is looked up once, however many keys are asked for.
+    std::vector<std::size_t> order(keys.size());
+    for (std::size_t k = 0; k < keys.size(); ++k) order[k] = k;
+    std::sort(order.begin(), order.end(), [&](std::size_t x, std::size_t y) { return compare_names(keys[x], keys[y]) < 0; });
     for (std::size_t i = *header + 1; i < lines.size() && !section_name(lines[i]); ++i) {
         const auto name = key_name(lines[i]);
         if (!name) continue;
-        auto it = std::lower_bound(wanted.begin(), wanted.end(), *name,
-                                   [](const auto& w, std::string_view n) { return compare_folded(n, w.first) > 0; });
-        for (; it != wanted.end() && compare_folded(*name, it->first) == 0; ++it)
-            if (!values[it->second]) values[it->second] = value_of(lines[i]);  // the first such key wins
+        auto it = std::lower_bound(order.begin(), order.end(), *name,
+                                   [&](std::size_t k, std::string_view n) { return compare_names(keys[k], n) < 0; });
+        for (; it != order.end() && compare_names(keys[*it], *name) == 0; ++it)
+            if (!values[*it]) values[*it] = value_of(lines[i]);  // the first such key wins
     }
     return values;
 }
