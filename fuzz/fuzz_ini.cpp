@@ -52,11 +52,12 @@ bool maybe_same(std::string_view a, std::string_view b) {
     return true;
 }
 
-// Section and key names to read: fixed ones, the input's own, and the keys
-// that the file and the value seem to hold, each with the section it seems
-// to be in (the value split at line breaks and NUL, as a file would be), so
-// that the file's own values are compared and a value that starts a section
-// or a key of its own is caught.
+// Section and key names to read: a fixed pair, then the keys that the value
+// and the file seem to hold, each with the section it seems to be in (the
+// value's lines, split at line breaks and NUL as a file would be, start in
+// the written section), and each section they seem to start with the written
+// key; so that the file's own values are compared and a value that starts a
+// section or a key of its own is caught.
 struct Probes {
     std::vector<std::pair<std::string, std::string>> names;
 
