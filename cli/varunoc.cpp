@@ -3,6 +3,7 @@
 //
 // Exit codes: 0 success, 1 the conversion ended in the error mark (or the
 // search found nothing), 2 a usage error.
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -31,6 +32,7 @@ constexpr const char* kUsage =
     "                                      換算する（出力欄と拡大ビューの2行）\n"
     "  search TEXT [--case] [--whole] [--fields DIGITS] [--kinds LIST]\n"
     "                                      単位を検索する\n"
+    "-- の後の引数はオプションとみなさない（- で始まる数式に: convert 0 mm m -- -5）。\n"
     "各コマンドの詳細は varunoc <コマンド> --help。\n";
 
 constexpr const char* kUnitsHelp =
@@ -46,7 +48,8 @@ constexpr const char* kConvertHelp =
     "成功すると出力欄の文字列と拡大ビューの行を表示して 0 で終了し、\n"
     "数式エラーのときはエラー表示を出して 1 で終了する。\n"
     "  --style N     指数部の表記: 0 e±xxx、1 ×10^±xxx（既定）、2 HTML、3 指数表記しない\n"
-    "  --after-only  拡大ビューに換算後だけを表示する\n";
+    "  --after-only  拡大ビューに換算後だけを表示する\n"
+    "  --            これより後の引数はオプションとみなさない（例: -- -5、-- --5）\n";
 
 constexpr const char* kSearchHelp =
     "使い方: varunoc search TEXT [--case] [--whole] [--fields DIGITS] [--kinds LIST]\n"
@@ -56,18 +59,31 @@ constexpr const char* kSearchHelp =
     "  --case         完全一致で大文字と小文字を区別する（部分一致は常に区別する）\n"
     "  --whole        完全一致だけを探す\n"
     "  --fields 0134  探す対象（既定: 01234）\n"
-    "  --kinds 0,2,寸法  探す単位種（既定: 全て）\n";
+    "  --kinds 0,2,寸法  探す単位種（既定: 全て）\n"
+    "  --             これより後の引数はオプションとみなさない（- で始まる TEXT に）\n";
 
 constexpr const char* kKindsHelp = "使い方: varunoc kinds\n1行に1単位種: 番号、タブ、名前。\n";
 
-// Output and messages are CP932 inside and UTF-8 outside.
-void out(const std::string& cp932_text) { std::fputs(cp932::to_utf8(cp932_text).c_str(), stdout); }
-int usage_error(const std::string& cp932_text) {
-    std::fputs(cp932::to_utf8(cp932_text).c_str(), stderr);
-    std::fputs("\n", stderr);
+// Texts from the tables and the arguments are CP932 inside and UTF-8
+// outside; the program's own messages are UTF-8 as written here.
+std::string utf8(const std::string& cp932_text) { return cp932::to_utf8(cp932_text); }
+void out(const std::string& cp932_text) { std::fputs(utf8(cp932_text).c_str(), stdout); }
+int usage_error(const std::string& utf8_text) {
+    std::fputs(utf8_text.c_str(), stderr);
+    if (utf8_text.empty() || utf8_text.back() != '\n') std::fputs("\n", stderr);
     return 2;
 }
-std::string cp(const char* utf8) { return cp932::from_utf8(utf8); }
+
+// "--" ends the options: the arguments after it are never taken as options,
+// so an expression or a search text may start with "-". Answers the
+// arguments before it (options and others) and those after it.
+struct SplitArguments {
+    std::vector<std::string> before, after;
+};
+SplitArguments split_at_end_of_options(const std::vector<std::string>& a) {
+    const auto end = std::find(a.begin(), a.end(), "--");
+    return {{a.begin(), end}, {end == a.end() ? end : end + 1, a.end()}};
+}
 
 bool is_number(const std::string& s) {
     return !s.empty() && s.find_first_not_of("0123456789") == std::string::npos && s.size() < 9;
@@ -102,7 +118,7 @@ int cmd_kinds() {
 int cmd_units(UnitTables& tables, const std::vector<std::string>& a) {
     if (a.size() != 1) return usage_error(kUnitsHelp);
     const int kind = parse_kind(a[0]);
-    if (kind < 0) return usage_error(cp("単位種が見つかりません: ") + a[0]);
+    if (kind < 0) return usage_error("単位種が見つかりません: " + utf8(a[0]));
     const udb& t = tables.table(kind);
     for (int r = 0; r < t.count; ++r)
         out(std::to_string(r) + "\t" + unit_label(t, display_position(t, r)) + "\t" + unit_cell(t, r, 0) + "\t" +
@@ -111,8 +127,9 @@ int cmd_units(UnitTables& tables, const std::vector<std::string>& a) {
     return 0;
 }
 
-int cmd_convert(UnitTables& tables, std::vector<std::string> a) {
+int cmd_convert(UnitTables& tables, const std::vector<std::string>& args) {
     ConversionSettings settings;
+    const auto [a, plain] = split_at_end_of_options(args);
     std::vector<std::string> pos;
     for (std::size_t i = 0; i < a.size(); ++i) {
         if (a[i] == "--after-only") {
@@ -126,20 +143,21 @@ int cmd_convert(UnitTables& tables, std::vector<std::string> a) {
             pos.push_back(a[i]);
         }
     }
+    pos.insert(pos.end(), plain.begin(), plain.end());
     if (pos.size() != 4) return usage_error(kConvertHelp);
     const int kind = parse_kind(pos[0]);
-    if (kind < 0) return usage_error(cp("単位種が見つかりません: ") + pos[0]);
+    if (kind < 0) return usage_error("単位種が見つかりません: " + utf8(pos[0]));
     // The tables keep their storage order here: rows and positions agree.
     const udb& table = tables.table(kind);
     ConversionRequest request{&table, kind == kTemperatureKind, pos[3], -1, -1, settings};
     int* ends[2] = {&request.from_position, &request.to_position};
     for (int side = 0; side < 2; ++side) {
         const std::vector<int> rows = rows_for(table, pos[1 + side]);
-        if (rows.empty()) return usage_error(cp("単位が見つかりません: ") + pos[1 + side]);
+        if (rows.empty()) return usage_error("単位が見つかりません: " + utf8(pos[1 + side]));
         if (rows.size() > 1) {
             std::string list;
             for (int r : rows) list += " #" + std::to_string(r);
-            return usage_error(cp("同じ表示の単位が複数あります。行番号で指定してください:") + list);
+            return usage_error("同じ表示の単位が複数あります。行番号で指定してください:" + list);
         }
         *ends[side] = display_position(table, rows[0]);
     }
@@ -147,15 +165,15 @@ int cmd_convert(UnitTables& tables, std::vector<std::string> a) {
     switch (done.result) {
     case ConversionResult::kConverted: out(done.output + "\n" + done.zoom + "\n"); return 0;
     case ConversionResult::kErrorMark: out(done.output + "\n" + done.zoom + "\n"); return 1;
-    default: return usage_error(validation_message(kCourtA, done.result));
+    default: return usage_error(utf8(validation_message(kCourtA, done.result)));
     }
 }
 
-int cmd_search(UnitTables& tables, const std::vector<std::string>& a) {
+int cmd_search(UnitTables& tables, const std::vector<std::string>& args) {
     SearchOptions options;
     std::vector<int> kinds;
-    std::string text;
-    bool have_text = false;
+    const auto [a, plain] = split_at_end_of_options(args);
+    std::vector<std::string> texts;
     for (std::size_t i = 0; i < a.size(); ++i) {
         if (a[i] == "--case") {
             options.case_sensitive = true;
@@ -171,17 +189,19 @@ int cmd_search(UnitTables& tables, const std::vector<std::string>& a) {
             std::string list = a[++i] + ",";
             for (std::size_t start = 0, comma; (comma = list.find(',', start)) != std::string::npos; start = comma + 1) {
                 const int k = parse_kind(list.substr(start, comma - start));
-                if (k < 0) return usage_error(cp("単位種が見つかりません: ") + list.substr(start, comma - start));
+                if (k < 0) return usage_error("単位種が見つかりません: " + utf8(list.substr(start, comma - start)));
                 kinds.push_back(k);
             }
-        } else if (a[i].rfind("--", 0) == 0 || have_text) {
+        } else if (a[i].rfind("--", 0) == 0) {
             return usage_error(kSearchHelp);
         } else {
-            text = a[i];
-            have_text = true;
+            texts.push_back(a[i]);
         }
     }
-    if (!have_text || text.empty()) return usage_error(cp("検索文字列が指定されていません。"));
+    texts.insert(texts.end(), plain.begin(), plain.end());
+    if (texts.size() > 1) return usage_error(kSearchHelp);
+    if (texts.empty() || texts[0].empty()) return usage_error("検索文字列が指定されていません。");
+    const std::string& text = texts[0];
     if (kinds.empty())
         for (int k = 0; k < kind_count; ++k) kinds.push_back(k);
     const std::vector<search_hit> hits = find_units(tables, text, kinds, options);
@@ -193,8 +213,7 @@ int cmd_search(UnitTables& tables, const std::vector<std::string>& a) {
             unit_rate(t, h.row, 1) + "\t" + unit_row_remark(t, h.row) + "\n");
     }
     if (hits.empty()) {
-        std::fputs(cp932::to_utf8(cp("見つかりませんでした。")).c_str(), stderr);
-        std::fputs("\n", stderr);
+        std::fputs("見つかりませんでした。\n", stderr);
         return 1;
     }
     return 0;

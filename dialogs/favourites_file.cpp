@@ -13,25 +13,50 @@ namespace {
 
 constexpr const char* kSections[4] = {"uk", "bf", "af", "COU"};
 
-} // namespace
-
-int favourite_count(std::string_view file) { return std::max(0, ini_read_int("FV", "c", file)); }
-
-Favourite read_favourite(int entry, std::string_view file) {
-    return {ini_read_int_at("uk", entry, file), ini_read_int_at("bf", entry, file), ini_read_int_at("af", entry, file),
-            ini_read_int_at("COU", entry, file)};
+// The keys of entries first ... end - 1.
+std::vector<std::string> entry_keys(int first, int end) {
+    std::vector<std::string> keys;
+    for (int i = first; i < end; ++i) keys.push_back(std::to_string(i));
+    return keys;
 }
 
-std::vector<Favourite> read_favourites(std::string_view file) {
+// Entries first ... end - 1, each section read once; a missing key reads as 0.
+std::vector<Favourite> read_entries(int first, int end, std::string_view file) {
+    const std::vector<std::string> keys = entry_keys(first, end);
+    std::vector<int> columns[4];
+    for (int s = 0; s < 4; ++s)
+        for (const auto& value : ini_read_keys(kSections[s], keys, file))
+            columns[s].push_back(leading_int(value.value_or("0")));
     std::vector<Favourite> entries;
-    const int n = favourite_count(file);
-    for (int i = 0; i < n; ++i) entries.push_back(read_favourite(i, file));
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        entries.push_back({columns[0][i], columns[1][i], columns[2][i], columns[3][i]});
     return entries;
 }
+
+} // namespace
+
+// The kinds are read in growing batches, so that a huge claimed count costs
+// about as much as the entries that are there.
+int favourite_count(std::string_view file) {
+    const int claimed = std::clamp(ini_read_int("FV", "c", file), 0, kMaxFavourites);
+    int n = 0;
+    for (int batch = 16; n < claimed; batch *= 2) {
+        for (const auto& kind : ini_read_keys("uk", entry_keys(n, std::min(claimed, n + batch)), file)) {
+            if (!kind) return n;
+            ++n;
+        }
+    }
+    return n;
+}
+
+Favourite read_favourite(int entry, std::string_view file) { return read_entries(entry, entry + 1, file).front(); }
+
+std::vector<Favourite> read_favourites(std::string_view file) { return read_entries(0, favourite_count(file), file); }
 
 AddResult add_favourite(int kind, std::optional<int> before_row, std::optional<int> after_row, std::string_view file) {
     if (kind < 0) return AddResult::kNoKind;
     const int n = favourite_count(file);
+    if (n == kMaxFavourites) return AddResult::kFull;
     ini_write_int_at("uk", n, kind, file);
     if (!before_row) return AddResult::kNoBefore;
     ini_write_int_at("bf", n, *before_row, file);
@@ -50,12 +75,16 @@ int count_favourite_use(int entry, std::string_view file) {
 bool delete_favourite(int entry, std::string_view file) {
     const int n = favourite_count(file);
     if (entry < 0 || entry >= n) return false;
-    // Values move as texts, exactly as stored.
-    for (int j = entry; j < n - 1; ++j)
-        for (const char* section : kSections) ini_write_text_at(section, j, ini_read_text_at(section, j + 1, file), file);
-    ini_write_int("FV", "c", n - 1, file);
-    for (const char* section : kSections) ini_delete_at(false, section, n - 1, file);
-    return true;
+    // Values move as texts, exactly as stored; a missing one stays missing.
+    std::vector<IniChange> changes;
+    for (const char* section : kSections) {
+        const auto moved = ini_read_keys(section, entry_keys(entry + 1, n), file);
+        for (int j = entry; j < n - 1; ++j)
+            changes.push_back({section, std::to_string(j), moved[static_cast<std::size_t>(j - entry)]});
+    }
+    changes.push_back({"FV", "c", std::to_string(n - 1)});
+    for (const char* section : kSections) changes.push_back({section, std::to_string(n - 1), std::nullopt});
+    return ini_write_changes(changes, file);
 }
 
 std::vector<int> delete_favourites(const std::vector<int>& links, const std::vector<bool>& selected,

@@ -4,9 +4,11 @@
 // Layout: "FV"/"c" holds the number of entries n; entry i (0 ... n-1) keeps
 // its kind in "uk", its before row in "bf", its after row in "af" and its use
 // count in "COU", each under the key i in decimal. Keys at or beyond n are
-// leftovers and are ignored. Every operation reads the file when it runs and
-// writes each key at once; nothing is cached. The file name is a parameter so
-// that tests can work on a file of their own.
+// leftovers and are ignored. A file edited by hand or cut short may claim
+// more entries than it holds: the list then ends before the first entry
+// without its kind, and never holds more than kMaxFavourites entries. Every
+// operation reads the file when it runs; nothing is cached. The file name is
+// a parameter so that tests can work on a file of their own.
 #pragma once
 #include <array>
 #include <optional>
@@ -20,6 +22,7 @@ namespace varuno {
 
 inline constexpr const char* kFavouritesFile = "varuno_fv.ini";
 inline constexpr int kMaxUses = 999;
+inline constexpr int kMaxFavourites = 10000;
 
 struct Favourite {
     int kind = 0;        // kind index
@@ -29,19 +32,25 @@ struct Favourite {
     friend bool operator==(const Favourite&, const Favourite&) = default;
 };
 
+// The number of entries in use: "FV"/"c" (0 when negative or not a number),
+// but no more than the entries before the first one without its "uk" key,
+// and at most kMaxFavourites.
 int favourite_count(std::string_view file = kFavouritesFile);
 Favourite read_favourite(int entry, std::string_view file = kFavouritesFile);
 // Entries 0 ... n-1 in their stored order.
 std::vector<Favourite> read_favourites(std::string_view file = kFavouritesFile);
 
-enum class AddResult { kAdded, kNoKind, kNoBefore, kNoAfter };
+// kFull: the list already holds kMaxFavourites entries; nothing is written
+// (the window tells the user to delete some first).
+enum class AddResult { kAdded, kNoKind, kNoBefore, kNoAfter, kFull };
 
 // Stores a pair as entry n, key by key: the kind, then the before row, then
 // the after row, and only then the count n + 1. A missing piece stops the
 // steps where it is found, so an attempt without an after unit leaves the kind
 // and the before row at key n, beyond the count, where the next successful
-// addition overwrites them. A negative kind writes nothing. The use count is
-// not written: a new entry reads as 0 uses.
+// addition overwrites them. A negative kind, or a full list, writes nothing.
+// The use count is not written: a new entry reads as 0 uses, or as the use
+// count a leftover key n still holds.
 AddResult add_favourite(int kind, std::optional<int> before_row, std::optional<int> after_row,
                         std::string_view file = kFavouritesFile);
 
@@ -49,8 +58,9 @@ AddResult add_favourite(int kind, std::optional<int> before_row, std::optional<i
 int count_favourite_use(int entry, std::string_view file = kFavouritesFile);
 
 // Removes `entry`: the entries above it move down by one in all four
-// sections, the count drops and the last keys go. False (nothing changed)
-// when `entry` is not below the count.
+// sections (as stored; a missing key stays missing), the count drops and the
+// last keys go, all in one rewrite of the file. False (nothing changed) when
+// `entry` is not below the count.
 bool delete_favourite(int entry, std::string_view file = kFavouritesFile);
 
 // The list's rows are linked to entry numbers (`links`, in row order). Deletes

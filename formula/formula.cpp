@@ -166,6 +166,18 @@ std::size_t canonical_number(const char* begin, const char* end, char* out) {
     return std::strtold(text, nullptr);
 }
 
+// The number text read as a double, correctly rounded, with the sign of
+// `value` (its long double). Apart from literal_to_double, so that only this
+// rare path sets up the text's buffer.
+[[gnu::noinline]] double read_as_double(real value, const char* begin, const char* end) {
+    char text[kMaxLength + 32];
+    const std::size_t length = canonical_number(begin, end, text);
+    double magnitude = 0;
+    if (std::from_chars(text, text + length, magnitude).ec == std::errc::result_out_of_range)
+        magnitude = std::fabs(value) > 1 ? HUGE_VAL : 0.0;
+    return value < 0 ? -magnitude : magnitude;
+}
+
 // The double nearest to a number text whose correctly rounded long double is
 // `value` (or its negation). Rounding `value` once more gives that double,
 // except when `value` lies exactly halfway between two doubles while the
@@ -179,12 +191,7 @@ double literal_to_double(real value, const char* begin, const char* end) {
     auto widen = [](double d) { return std::isinf(d) ? std::copysign(0x1p1024L, d) : real(d); };
     if ((widen(rounded) + widen(other)) / 2 != value)
         return rounded;
-    char text[kMaxLength + 32];
-    const std::size_t length = canonical_number(begin, end, text);
-    double magnitude = 0;
-    if (std::from_chars(text, text + length, magnitude).ec == std::errc::result_out_of_range)
-        magnitude = std::fabs(value) > 1 ? HUGE_VAL : 0.0;
-    return value < 0 ? -magnitude : magnitude;
+    return read_as_double(value, begin, end);
 }
 
 // The state of one evaluation. The arrays stay uninitialised: only the

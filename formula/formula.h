@@ -54,8 +54,10 @@
 /* Open brackets, pending operators and pending minus signs (two adjacent
  * minus signs cancel) that may be outstanding at once. */
 #define FORMULA_MAX_DEPTH 1000
-/* Longest accepted expression in bytes, without the terminating NUL. */
-#define FORMULA_MAX_LENGTH 4096
+/* Longest accepted expression in bytes, without the terminating NUL. The
+ * window's input field holds up to 32,767 characters, and a conversion
+ * splices them between brackets and two rates: well below this. */
+#define FORMULA_MAX_LENGTH 65536
 
 #ifdef __cplusplus
 extern "C" {

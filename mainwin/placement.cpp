@@ -10,10 +10,12 @@ bool overlaps(const Rect& a, const Rect& b) {
     return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
 
-// Squared distance between two rectangles (0 when they touch or overlap).
+// Squared distance between two rectangles (0 when they touch or overlap),
+// in long long: edges far apart differ by more than an int holds.
 long long distance2(const Rect& a, const Rect& b) {
-    const long long dx = std::max({0, b.left - a.right, a.left - b.right});
-    const long long dy = std::max({0, b.top - a.bottom, a.top - b.bottom});
+    auto gap = [](long long low_end, long long high_start) { return std::max(0LL, high_start - low_end); };
+    const long long dx = std::max(gap(a.right, b.left), gap(b.right, a.left));
+    const long long dy = std::max(gap(a.bottom, b.top), gap(b.bottom, a.top));
     return dx * dx + dy * dy;
 }
 
@@ -31,7 +33,8 @@ Point placement_origin(Placement place, int W, int H, int w, int h) {
 }
 
 Point restored_position(int x, int y, int width, int height, const std::vector<Monitor>& monitors) {
-    Point p{std::max(x, 0), std::max(y, 0)};
+    // Clamped before the size is added, so that the far edges stay in range.
+    Point p{std::clamp(x, 0, INT_MAX - std::max(width, 0)), std::clamp(y, 0, INT_MAX - std::max(height, 0))};
     const Rect window{p.x, p.y, p.x + width, p.y + height};
     if (monitors.empty()) return p;
     for (const Monitor& m : monitors)

@@ -24,9 +24,11 @@ struct Monitor {
     Rect work;  // without task bars
 };
 
-// A saved position: negative coordinates become 0. A window that then lies
-// off every monitor (one removed since it was saved) is moved into the work
-// area of the nearest monitor; otherwise the position is kept as it is.
+// A saved position: negative coordinates become 0 (and coordinates so large
+// that the far edge would pass INT_MAX are brought back to it). A window that
+// then lies off every monitor (one removed since it was saved) is moved into
+// the work area of the nearest monitor; otherwise the position is kept as it
+// is.
 Point restored_position(int x, int y, int width, int height, const std::vector<Monitor>& monitors);
 
 } // namespace varuno

@@ -6,6 +6,7 @@
 // crash or a full disk never leaves a half-written file.
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -46,14 +47,13 @@ bool prepare_copy(const std::wstring& from, const std::wstring& to) {
     return ok;
 }
 
-} // namespace
-
-std::string read(const std::filesystem::path& file, std::string_view section, std::string_view key) {
+// The value as the profile API answers it, cut to at most 1023 bytes,
+// never half a double-byte character; `missing` is what a missing key gives.
+std::string profile_string(const std::filesystem::path& file, const std::wstring& section, const std::wstring& key,
+                           const wchar_t* missing) {
     wchar_t buffer[kBufferChars];
-    const DWORD n = GetPrivateProfileStringW(wide(section).c_str(), wide(key).c_str(), L"0", buffer, kBufferChars,
-                                             file.c_str());
+    const DWORD n = GetPrivateProfileStringW(section.c_str(), key.c_str(), missing, buffer, kBufferChars, file.c_str());
     std::string value = cp932::from_utf16(std::u16string(buffer, buffer + n));
-    // At most 1023 bytes, never half a double-byte character.
     std::size_t keep = 0;
     while (keep < value.size() && keep + cp932::char_length(value, keep) <= kBufferChars - 1)
         keep += cp932::char_length(value, keep);
@@ -61,20 +61,42 @@ std::string read(const std::filesystem::path& file, std::string_view section, st
     return value;
 }
 
-bool write(const std::filesystem::path& file, std::string_view section, const std::string_view* key,
-           const std::string_view* value) {
+} // namespace
+
+// The profile API answers a default for a missing key. A key is missing when
+// the answers for two different defaults are those defaults: no stored value
+// can equal both.
+std::vector<std::optional<std::string>> read(const std::filesystem::path& file, std::string_view section,
+                                             const std::vector<std::string>& keys) {
+    const std::wstring w_section = wide(section);
+    std::vector<std::optional<std::string>> values;
+    for (const std::string& key : keys) {
+        const std::wstring w_key = wide(key);
+        const std::string value = profile_string(file, w_section, w_key, L"\x01");
+        const bool missing = value == "\x01" && profile_string(file, w_section, w_key, L"\x02") == "\x02";
+        values.push_back(missing ? std::nullopt : std::optional<std::string>(value));
+    }
+    return values;
+}
+
+bool write(const std::filesystem::path& file, const std::vector<IniChange>& changes) {
     const std::wstring target = file.wstring();
     const std::wstring temp = target + L".tmp~";
-    if (!value && GetFileAttributesW(target.c_str()) == INVALID_FILE_ATTRIBUTES) return true;  // nothing to remove
+    bool removals_only = true;
+    for (const IniChange& change : changes) removals_only = removals_only && !change.value;
+    if (removals_only && GetFileAttributesW(target.c_str()) == INVALID_FILE_ATTRIBUTES) return true;  // nothing to remove
     if (!prepare_copy(target, temp)) {
         DeleteFileW(temp.c_str());
         return false;
     }
-    const std::wstring w_section = wide(section);
-    const std::wstring w_key = key ? wide(*key) : std::wstring();
-    const std::wstring w_value = value ? wide(*value) : std::wstring();
-    BOOL ok = WritePrivateProfileStringW(w_section.c_str(), key ? w_key.c_str() : nullptr,
-                                         value ? w_value.c_str() : nullptr, temp.c_str());
+    BOOL ok = TRUE;
+    for (const IniChange& change : changes) {
+        const std::wstring w_section = wide(change.section);
+        const std::wstring w_key = change.key ? wide(*change.key) : std::wstring();
+        const std::wstring w_value = change.value ? wide(*change.value) : std::wstring();
+        ok = ok && WritePrivateProfileStringW(w_section.c_str(), change.key ? w_key.c_str() : nullptr,
+                                              change.value ? w_value.c_str() : nullptr, temp.c_str());
+    }
     WritePrivateProfileStringW(nullptr, nullptr, nullptr, temp.c_str());  // flushes the cache; answers FALSE
     ok = ok && MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
     if (!ok) DeleteFileW(temp.c_str());

@@ -32,6 +32,7 @@ Chars chars_of(const char* text) {
     Chars out;
     if (!text) return out;
     std::string_view s(text);
+    out.reserve(s.size());
     for (std::size_t i = 0; i < s.size(); i += cp932::char_length(s, i))
         out.push_back(static_cast<char16_t>(cp932::char_code(s, i)));
     return out;
@@ -84,12 +85,19 @@ std::size_t find_from_right(const Chars& text, const Chars& pattern, std::size_t
 }
 
 // Replaces every occurrence from index `from` on, resuming behind each
-// inserted replacement so that it is never searched again.
-void replace_all(Chars& text, const Chars& search, const Chars& replacement, std::size_t from) {
-    for (std::size_t at = text.find(search, from); at != npos; at = text.find(search, at)) {
-        text.replace(at, search.size(), replacement);
-        at += replacement.size();
+// inserted replacement so that it is never searched again. The result is
+// built anew: replacing in place would move the rest of the text at every
+// occurrence, quadratic in the text's length.
+Chars replace_all(const Chars& text, const Chars& search, const Chars& replacement, std::size_t from) {
+    Chars out = text.substr(0, from);
+    std::size_t done = from;
+    for (std::size_t at = text.find(search, from); at != npos; at = text.find(search, done)) {
+        out.append(text, done, at - done);
+        out += replacement;
+        done = at + search.size();
     }
+    out.append(text, done);
+    return out;
 }
 
 bool is_delimiter(char16_t c, const Chars& delimiters) {
@@ -193,8 +201,7 @@ char* strrepall(int start, const char* text, const char* search, const char* rep
     Chars t = chars_of(text), s = chars_of(search);
     std::size_t begin = scan_begin(start, t.size());
     if (begin == npos || s.empty()) return empty_result(slot_strrepall);
-    replace_all(t, s, chars_of(replacement), begin);
-    return keep(slot_strrepall, t);
+    return keep(slot_strrepall, replace_all(t, s, chars_of(replacement), begin));
 }
 
 char* strrepallex(int start, const char* text,
@@ -211,7 +218,7 @@ char* strrepallex(int start, const char* text,
     for (const auto& pair : pairs) {
         Chars s = chars_of(pair[0]);
         if (s.empty()) break;
-        replace_all(t, s, chars_of(pair[1]), begin);
+        t = replace_all(t, s, chars_of(pair[1]), begin);
         begin = 0;
     }
     return keep(slot_strrepallex, t);
@@ -244,9 +251,8 @@ int strspl(const char* text, const char* separator, char**& segments) {
 }
 
 char* strtok2(const char* text, const char* delimiters) {
-    if (!delimiters) return nullptr;
     if (text) start_over(tok2_state, text);
-    if (!tok2_state.started) return nullptr;
+    if (!delimiters || !tok2_state.started) return nullptr;
     Chars d = chars_of(delimiters);
     const Chars& t = tok2_state.text;
     std::size_t& i = tok2_state.pos;

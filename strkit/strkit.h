@@ -104,7 +104,8 @@ STRKIT_API int strspl(const char* text, const char* separator, char**& segments)
 // by the caller, and uses up the delimiter that ends it (as C's strtok), so
 // the next call, whatever its delimiters, starts behind that one. Null when
 // no tokens are left, before any text was given, or when `delimiters` is
-// null (then the iterator is left as it was).
+// null (a new text has started over all the same; without one the iterator
+// is left as it was).
 STRKIT_API char* strtok2(const char* text, const char* delimiters);
 
 // Segment iterator: a non-null `text` starts over on a private copy, null

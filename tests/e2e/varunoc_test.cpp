@@ -22,20 +22,23 @@
 namespace varuno {
 namespace {
 
+// A text as its lines, without CR (Windows writes CRLF).
+std::vector<std::string> lines_of(const std::string& text) {
+    std::vector<std::string> v;
+    std::size_t start = 0, end;
+    while ((end = text.find('\n', start)) != std::string::npos) {
+        std::string line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        v.push_back(line);
+        start = end + 1;
+    }
+    return v;
+}
+
 struct Result {
     int code = -1;
     std::string out, err;  // UTF-8
-    std::vector<std::string> lines() const {
-        std::vector<std::string> v;
-        std::size_t start = 0, end;
-        while ((end = out.find('\n', start)) != std::string::npos) {
-            std::string line = out.substr(start, end - start);
-            if (!line.empty() && line.back() == '\r') line.pop_back();
-            v.push_back(line);
-            start = end + 1;
-        }
-        return v;
-    }
+    std::vector<std::string> lines() const { return lines_of(out); }
 };
 
 std::string slurp(const std::filesystem::path& p) {
@@ -141,6 +144,58 @@ TEST(Varunoc, UsageErrorsExitTwoWithAMessage) {
     EXPECT_EQ(varunoc({}).code, 2);
     EXPECT_EQ(varunoc({"frobnicate"}).code, 2);
     EXPECT_EQ(varunoc({"convert", "--help"}).code, 0);
+}
+
+// A wrong command line shows the command's help text, the same as --help
+// shows, in UTF-8; messages with an argument in them show it as it was given.
+TEST(Varunoc, UsageErrorMessagesAreTheirTexts) {
+    const struct {
+        std::vector<std::string> args;
+        const char* command;
+    } wrong[] = {
+        {{"convert", "0", "mm"}, "convert"},
+        {{"convert", "0", "mm", "m", "1", "--bogus"}, "convert"},
+        {{"convert", "0", "mm", "m", "1", "--style", "7"}, "convert"},
+        {{"units"}, "units"},
+        {{"units", "0", "1"}, "units"},
+        {{"search", "x", "--fields", "9"}, "search"},
+        {{"search", "x", "y"}, "search"},
+    };
+    for (const auto& w : wrong) {
+        const Result r = varunoc(w.args);
+        const std::string help = varunoc({w.command, "--help"}).out;
+        EXPECT_EQ(r.code, 2) << w.args.size();
+        ASSERT_FALSE(help.empty());
+        EXPECT_EQ(lines_of(r.err), lines_of(help)) << w.command;
+        EXPECT_EQ(lines_of(r.err).at(0).rfind(std::string("使い方: varunoc ") + w.command, 0), 0u) << r.err;
+    }
+    EXPECT_EQ(lines_of(varunoc({"units", "通貨x"}).err), (std::vector<std::string>{"単位種が見つかりません: 通貨x"}));
+    EXPECT_EQ(lines_of(varunoc({"convert", "0", "尺x", "m", "1"}).err),
+              (std::vector<std::string>{"単位が見つかりません: 尺x"}));
+    EXPECT_EQ(lines_of(varunoc({"search", "m", "--kinds", "寸法,ｘ"}).err),
+              (std::vector<std::string>{"単位種が見つかりません: ｘ"}));
+    EXPECT_EQ(lines_of(varunoc({"search", ""}).err), (std::vector<std::string>{"検索文字列が指定されていません。"}));
+    EXPECT_EQ(lines_of(varunoc({"convert", "3", "qr[英;cwt_t]", "g", "1"}).err),
+              (std::vector<std::string>{"同じ表示の単位が複数あります。行番号で指定してください: #40 #61"}));
+}
+
+// "--" ends the options: an expression or a search text may then start with
+// "-", even with "--".
+TEST(Varunoc, DoubleDashEndsTheOptions) {
+    Result r = varunoc({"convert", "0", "mm", "m", "--", "-5"});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.lines(), (std::vector<std::string>{"-5.e-003", "-5 mm = -5×10^-3 m"}));
+    r = varunoc({"convert", "0", "mm", "m", "--after-only", "--", "--5"});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.lines(), (std::vector<std::string>{"5.e-003", "5×10^-3 m"}));
+    r = varunoc({"convert", "--", "0", "mm", "m", "--style"});  // an expression, and not a valid one
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.lines().at(0), "ERR!ヘルプ参照");
+    EXPECT_EQ(varunoc({"convert", "0", "mm", "m", "--", "1", "2"}).code, 2);  // still four arguments
+    r = varunoc({"search", "--whole", "--", "--case"});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(lines_of(r.err), (std::vector<std::string>{"見つかりませんでした。"}));
+    EXPECT_EQ(varunoc({"search", "--", "fermi"}).code, 0);
 }
 
 TEST(Varunoc, UnitsInStorageOrderWithAllTexts) {

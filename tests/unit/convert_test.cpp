@@ -152,6 +152,25 @@ TEST_F(Convert, ErrorMarkForRejectedExpressions) {
     EXPECT_EQ(last.output, "1000000.");
 }
 
+// The window's input field holds up to 32,767 characters: a valid input of
+// that length converts like its short form, temperatures too.
+TEST_F(Convert, TheLongestInputsOfTheWindowConvert) {
+    const int mm = row_labelled(0, "mm"), m = row_labelled(0, "m");
+    std::string sum = "12";
+    for (int i = 0; i < 16382; ++i) sum += "+0";
+    sum += "0";  // "12+0+0...+00"
+    ASSERT_EQ(sum.size(), 32767u);
+    ASSERT_TRUE(converted(0, mm, m, sum));
+    EXPECT_EQ(last.output, "1.2e-002");
+    EXPECT_EQ(last.zoom, sum + cp(" mm = 1.2×10^-2 m"));
+    const std::string yards = "2." + std::string(32765, '0');
+    ASSERT_TRUE(converted(0, row_labelled(0, "yd"), row_labelled(0, "in"), yards));
+    EXPECT_EQ(last.output, "72.");
+    const std::string hundred = "100." + std::string(32763, '0');
+    ASSERT_TRUE(converted(8, 1, 2, hundred));
+    EXPECT_EQ(last.output, "212.");
+}
+
 TEST_F(Convert, MechanicalAndThermalTables) {
     EXPECT_EQ(rates(4, row_named(4, "重量ポンド"), row_named(4, "ポンドフォース")), Rates("1", "1"));
     EXPECT_EQ(rates(5, row_labelled(5, "Pa"), row_labelled(5, "hPa")), Rates("1", "100"));

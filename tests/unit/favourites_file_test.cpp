@@ -184,6 +184,84 @@ TEST_F(FavouritesFile, DeletingSelectedRowsActsOnTheirLinkedEntries) {
     EXPECT_EQ(read_favourite(kept[1], kFile), e[3]);  // row 2 before
 }
 
+// A file edited by hand or cut short: the count in use is the number of
+// entries there, up to the first entry without its kind, whatever "FV"/"c"
+// claims; adding and deleting work on that count.
+TEST_F(FavouritesFile, AHugeCountMeansTheEntriesThatAreThere) {
+    store({{0, 4, 7, 3}, {5, 1, 2, 8}, {9, 6, 0, 12}});
+    ini_write_int("FV", "c", 99999999, kFile);
+    ASSERT_EQ(favourite_count(kFile), 3);
+    EXPECT_EQ(read_favourites(kFile).size(), 3u);
+    EXPECT_EQ(add_favourite(2, 3, 4, kFile), AddResult::kAdded);
+    EXPECT_EQ(ini_read_int("FV", "c", kFile), 4);
+    EXPECT_EQ(read_favourite(3, kFile), (Favourite{2, 3, 4, 0}));
+
+    ini_write_int("FV", "c", 2147483647, kFile);
+    ASSERT_EQ(favourite_count(kFile), 4);
+    EXPECT_EQ(add_favourite(1, 1, 1, kFile), AddResult::kAdded);  // no n + 1 past INT_MAX
+    EXPECT_EQ(ini_read_int("FV", "c", kFile), 5);
+
+    ini_write_int("FV", "c", 99999999, kFile);
+    EXPECT_TRUE(delete_favourite(0, kFile));
+    EXPECT_EQ(ini_read_int("FV", "c", kFile), 4);
+    EXPECT_EQ(read_favourites(kFile),
+              (std::vector<Favourite>{{5, 1, 2, 8}, {9, 6, 0, 12}, {2, 3, 4, 0}, {1, 1, 1, 0}}));
+    EXPECT_FALSE(has_key("uk", "4"));
+}
+
+TEST_F(FavouritesFile, NegativeOrNonNumericCountsAreAnEmptyList) {
+    store({{0, 4, 7, 3}});
+    ini_write_int("FV", "c", -5, kFile);
+    ASSERT_EQ(favourite_count(kFile), 0);
+    EXPECT_FALSE(delete_favourite(0, kFile));
+    EXPECT_EQ(add_favourite(5, 1, 2, kFile), AddResult::kAdded);
+    EXPECT_EQ(read_favourites(kFile), (std::vector<Favourite>{{5, 1, 2, 3}}));  // entry 0's old use count stays
+
+    ini_write_text("FV", "c", "many", kFile);
+    EXPECT_EQ(favourite_count(kFile), 0);
+    EXPECT_EQ(add_favourite(6, 0, 1, kFile), AddResult::kAdded);
+    EXPECT_EQ(favourite_count(kFile), 1);
+}
+
+TEST_F(FavouritesFile, AMissingEntryEndsTheList) {
+    store({{0, 4, 7, 1}, {5, 1, 2, 2}, {9, 6, 0, 3}, {2, 3, 4, 4}, {1, 1, 1, 5}});
+    ini_delete_at(false, "uk", 2, kFile);
+    ASSERT_EQ(favourite_count(kFile), 2);
+    EXPECT_FALSE(delete_favourite(3, kFile));
+    // Other pieces of an entry may be missing: they read as 0.
+    ini_delete_at(false, "bf", 1, kFile);
+    ini_write_text_at("uk", 1, "x", kFile);
+    EXPECT_EQ(read_favourites(kFile), (std::vector<Favourite>{{0, 4, 7, 1}, {0, 0, 2, 2}}));
+
+    EXPECT_EQ(add_favourite(7, 8, 9, kFile), AddResult::kAdded);  // takes the gap
+    EXPECT_EQ(favourite_count(kFile), 3);
+    EXPECT_EQ(read_favourite(2, kFile), (Favourite{7, 8, 9, 3}));
+    EXPECT_TRUE(delete_favourite(0, kFile));
+    EXPECT_EQ(read_favourites(kFile), (std::vector<Favourite>{{0, 0, 2, 2}, {7, 8, 9, 3}}));
+    // A piece that was missing stays missing when its entry moves down.
+    EXPECT_FALSE(has_key("bf", "0"));
+    EXPECT_EQ(ini_read_text_at("uk", 0, kFile), "x");  // moved as stored
+}
+
+// The list holds at most kMaxFavourites entries, however many the file has.
+TEST_F(FavouritesFile, AtMostTenThousandEntries) {
+    {
+        std::ofstream out(path_beside_program(kFile), std::ios::binary);
+        out << "[FV]\r\nc=10005\r\n[uk]\r\n";
+        for (int i = 0; i < 10005; ++i) out << i << "=0\r\n";
+    }
+    ASSERT_EQ(kMaxFavourites, 10000);
+    ASSERT_EQ(favourite_count(kFile), kMaxFavourites);
+    const auto before = keys_in_file();
+    EXPECT_EQ(add_favourite(1, 2, 3, kFile), AddResult::kFull);
+    EXPECT_EQ(keys_in_file(), before);  // nothing written
+    EXPECT_TRUE(delete_favourite(9999, kFile));
+    EXPECT_EQ(favourite_count(kFile), 9999);
+    EXPECT_EQ(add_favourite(1, 2, 3, kFile), AddResult::kAdded);
+    EXPECT_EQ(read_favourite(9999, kFile), (Favourite{1, 2, 3, 0}));
+    EXPECT_EQ(add_favourite(1, 2, 3, kFile), AddResult::kFull);
+}
+
 TEST_F(FavouritesFile, EntriesThatDoNotFitTheTablesAreMarkedNotUsed) {
     const int lengths = tables()[0].count;
     EXPECT_TRUE(favourite_fits(tables(), {0, 4, 7, 0}));

@@ -470,6 +470,27 @@ TEST(FormulaLimits, LongChainsWithoutNesting) {
     EXPECT_EQ(calc(repeat("*1-1", 1000, "1")).value, -999);
 }
 
+// The window's input field holds up to 32,767 characters, and a conversion
+// splices the input between brackets and two rates: every valid input of
+// that length evaluates with them. Deep nesting stays an error, however
+// long the text.
+TEST(FormulaLimits, TheLongestInputOfTheWindowWithTwoRates) {
+    const std::string rates = ")*(0.9144/36000)/(1609.344*3)";
+    const std::string sum = repeat("+0", 16383, "1");
+    ASSERT_EQ(sum.size(), 32767u);
+    EXPECT_TRUE(same_bits(calc("(" + sum + rates).value, calc("(1" + rates).value));
+    const std::string almost_one = "1." + std::string(32764, '0') + "1";
+    EXPECT_TRUE(same_bits(calc("(" + almost_one + rates).value, calc("(1" + rates).value));
+    const std::string thirds = "0." + std::string(32765, '3');  // every digit significant
+    EXPECT_TRUE(same_bits(calc(thirds).value, reference(thirds)));
+    EXPECT_TRUE(same_bits(calc("(" + thirds + rates).value, calc("(0.33333333333333333333333" + rates).value));
+    const Outcome tiny = calc("(0." + std::string(32764, '0') + "1" + rates);
+    EXPECT_EQ(tiny.error, FORMULA_OK);
+    EXPECT_EQ(tiny.value, 0);
+    EXPECT_EQ(calc(repeat("(", 16383) + "1" + repeat(")", 16383) + rates).error, FORMULA_ERROR_TOO_DEEP);
+    EXPECT_EQ(calc(repeat("2^", 16383) + "1").error, FORMULA_ERROR_TOO_DEEP);
+}
+
 TEST(FormulaLimits, Length) {
     const int limit = FORMULA_MAX_LENGTH;
     EXPECT_EQ(calc(repeat("+1", (limit - 1) / 2, "1")).value, 1 + (limit - 1) / 2);

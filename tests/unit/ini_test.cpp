@@ -123,6 +123,19 @@ TEST_F(Ini, NamesCompareWithoutAsciiCase) {
     EXPECT_EQ(ini_read_int("FIND", cp("ャ"), file), 2);
 }
 
+// Names are trimmed in the file and when asked for, so a name written with
+// outer blanks is the same name as without them.
+TEST_F(Ini, NamesWithOuterBlanksAreTheTrimmedNames) {
+    ASSERT_TRUE(ini_write_int(" MAIN\t", " y ", 5, file));
+    EXPECT_EQ(ini_read_int("MAIN", "y", file), 5);
+    EXPECT_EQ(ini_read_int(" MAIN\t", " y ", file), 5);
+    ASSERT_TRUE(ini_write_int("MAIN", "y", 6, file));
+    EXPECT_EQ(ini_read_int(" MAIN\t", " y ", file), 6);
+    int y_lines = 0;
+    for (const auto& l : file_lines(file)) y_lines += l.find('y') != std::string::npos;
+    EXPECT_EQ(y_lines, 1);
+}
+
 TEST_F(Ini, JapaneseTextRoundTrips) {
     const std::string value = cp("ﾟR[Rankine] ～ 寸法・Å・①");
     ASSERT_TRUE(ini_write_text(cp("検索"), cp("履歴"), value, file));
@@ -173,6 +186,114 @@ TEST_F(Ini, ValuesWithOuterSpacesOrQuotesComeBackExactly) {
     }
     ini_write_text("FIND", "1001", "plain", file);
     EXPECT_TRUE(has_line(file, "1001=plain"));  // ordinary values are written as they are
+}
+
+// A value is one line of the file: CR, LF and NUL each become a space, so
+// that no value can end its line and start a section or a key of its own.
+TEST_F(Ini, LineBreaksAndNulInValuesBecomeSpaces) {
+    ASSERT_TRUE(ini_write_text("FIND", "1", "abc\r\n[MAIN]\r\nx=555", file));
+    EXPECT_EQ(ini_read_text("FIND", "1", file), "abc  [MAIN]  x=555");
+    EXPECT_EQ(ini_read_text("MAIN", "x", file), "0");
+    EXPECT_FALSE(has_line(file, "[MAIN]"));
+    ASSERT_TRUE(ini_write_text("FIND", "2", std::string("a\0b\nc\rd", 7), file));
+    EXPECT_EQ(ini_read_text("FIND", "2", file), "a b c d");
+    // A break at the end becomes a trailing blank, which the value keeps.
+    ASSERT_TRUE(ini_write_text("FIND", "3", "km\r\n", file));
+    EXPECT_EQ(ini_read_text("FIND", "3", file), "km  ");
+    std::vector<std::string> lines;
+    for (const auto& l : file_lines(file))
+        if (!l.empty()) lines.push_back(l);
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[0], "[FIND]");
+}
+
+// Names are refused, and the file is left as it was, when they would end
+// their line, end a section name early (']'), end a key early ('=') or make
+// a key line read as a section line (a leading '[').
+TEST_F(Ini, NamesThatWouldBreakTheFileAreRefused) {
+    ASSERT_TRUE(ini_write_int("MAIN", "x", 1, file));
+    const std::vector<std::string> before = file_lines(file);
+    // A lead byte without its trail byte at the end of a section name would
+    // take the closing ']' as its trail byte.
+    for (const std::string& section :
+         std::vector<std::string>{"A]B", "A\rB", "A\nB", "[MAIN]\r\n[X", std::string("A\0B", 3), "A\x83", "A\x83 "}) {
+        EXPECT_FALSE(ini_write_int(section, "k", 2, file)) << section;
+        EXPECT_FALSE(ini_delete(true, section, "", file)) << section;
+    }
+    for (const std::string& key : std::vector<std::string>{"a=b", "[k", " \t[k", "a\r\nb", "a\nb", "a\rb", std::string("a\0b", 3)}) {
+        EXPECT_FALSE(ini_write_int("MAIN", key, 2, file)) << key;
+        EXPECT_FALSE(ini_delete(false, "MAIN", key, file)) << key;
+    }
+    EXPECT_EQ(file_lines(file), before);
+    // Brackets inside a key, '=' in a section name and double-byte characters
+    // whose trail bytes are ']' or '[' (ゾーン: 83 5D 81 5B 83 93) are names.
+    ASSERT_TRUE(ini_write_int("A=B", "k]", 3, file));
+    ASSERT_TRUE(ini_write_int("A\x83\x81", "k", 5, file));  // Aメ: 0x81 is the trail byte of メ
+    EXPECT_EQ(ini_read_int("A\x83\x81", "k", file), 5);
+    ASSERT_TRUE(ini_write_int(cp("ゾーン"), cp("a[ゾ]"), 4, file));
+    EXPECT_EQ(ini_read_int("A=B", "k]", file), 3);
+    EXPECT_EQ(ini_read_int(cp("ゾーン"), cp("a[ゾ]"), file), 4);
+    EXPECT_EQ(ini_read_int("MAIN", "x", file), 1);
+}
+
+TEST_F(Ini, OptionalReadsTellAMissingKeyFromAZero) {
+    EXPECT_EQ(ini_read_optional("MAIN", "x", file), std::nullopt);  // no file
+    ini_write_text("MAIN", "x", "0", file);
+    ini_write_text("MAIN", "e", "", file);
+    // Control characters are values like others, whatever a backend uses to
+    // tell a missing key.
+    ini_write_text("MAIN", "c1", "\x01", file);
+    ini_write_text("MAIN", "c2", "\x02", file);
+    EXPECT_EQ(ini_read_optional("MAIN", "x", file), "0");
+    EXPECT_EQ(ini_read_optional("MAIN", "e", file), "");
+    EXPECT_EQ(ini_read_optional("MAIN", "c1", file), "\x01");
+    EXPECT_EQ(ini_read_optional("MAIN", "c2", file), "\x02");
+    EXPECT_EQ(ini_read_optional("main", "X", file), "0");
+    EXPECT_EQ(ini_read_optional("MAIN", "y", file), std::nullopt);
+    EXPECT_EQ(ini_read_optional("OTHER", "x", file), std::nullopt);
+}
+
+TEST_F(Ini, SeveralKeysReadTogether) {
+    {
+        std::ofstream out(path_beside_program(file), std::ios::binary);
+        out << "[uk]\r\n0=5\r\n1= 7 \r\nA=first\r\na=second\r\n[bf]\r\n2=9\r\n";
+    }
+    const std::vector<std::optional<std::string>> expected{"5", "7", std::nullopt, "first", "first", "5"};
+    EXPECT_EQ(ini_read_keys("uk", {"0", "1", "2", "a", "A", " 0 "}, file), expected);
+    EXPECT_EQ(ini_read_keys("none", {"0", "1"}, file), (std::vector<std::optional<std::string>>{std::nullopt, std::nullopt}));
+    EXPECT_TRUE(ini_read_keys("uk", {}, file).empty());
+    EXPECT_EQ(ini_read_keys("bf", {"2"}, file).front(), ini_read_optional("bf", "2", file));
+}
+
+TEST_F(Ini, SeveralChangesInOneWrite) {
+    ini_write_int("A", "x", 1, file);
+    ini_write_int("A", "w", 2, file);
+    ini_write_int("B", "y", 3, file);
+    ini_write_int("C", "z", 4, file);
+    ASSERT_TRUE(ini_write_changes({{"A", "x", "10"},
+                                   {"A", "q", " q "},
+                                   {"A", "w", std::nullopt},
+                                   {"C", std::nullopt, std::nullopt},
+                                   {"N", "k", "a\nb"},
+                                   {"N", "k", "v"}},
+                                  file));
+    EXPECT_EQ(ini_read_text("A", "x", file), "10");
+    EXPECT_EQ(ini_read_text("A", "q", file), " q ");
+    EXPECT_EQ(ini_read_optional("A", "w", file), std::nullopt);
+    EXPECT_EQ(ini_read_text("B", "y", file), "3");
+    EXPECT_EQ(ini_read_optional("C", "z", file), std::nullopt);
+    EXPECT_FALSE(has_line(file, "[C]"));
+    EXPECT_EQ(ini_read_text("N", "k", file), "v");  // later changes see the earlier ones
+
+    // One refused name refuses the whole write.
+    const std::vector<std::string> before = file_lines(file);
+    EXPECT_FALSE(ini_write_changes({{"A", "x", "11"}, {"A", "bad=key", "1"}}, file));
+    EXPECT_FALSE(ini_write_changes({{"A", "x", "11"}, {"bad]", std::nullopt, std::nullopt}}, file));
+    EXPECT_EQ(file_lines(file), before);
+    // Removals only, of a file that is not there: no file appears.
+    EXPECT_TRUE(ini_write_changes({{"A", "x", std::nullopt}, {"B", std::nullopt, std::nullopt}},
+                                  "ini_test_never_written.ini"));
+    EXPECT_FALSE(std::filesystem::exists(path_beside_program("ini_test_never_written.ini")));
 }
 
 TEST_F(Ini, WritesLeaveNoTemporaryFileAndFailuresAreReported) {

@@ -1,4 +1,6 @@
 // Window placement: the menu's five places and restoring a saved position.
+#include <climits>
+
 #include <gtest/gtest.h>
 
 #include "mainwin/placement.h"
@@ -45,6 +47,22 @@ TEST(Placement, APositionOffEveryMonitorMovesToTheNearest) {
     // Far right of both screens: the right-hand screen is the nearer one.
     const Point right = restored_position(9000, 100, 500, 260, kTwoScreens);
     EXPECT_EQ(right.x, 3200 - 500);
+}
+
+// A position edited by hand to the far end of the int range: the window's
+// right and bottom edges and the distances to monitors left of the origin
+// would overflow. The window comes back onto the nearest monitor.
+TEST(Placement, HugePositionsComeBackWithoutOverflow) {
+    const std::vector<Monitor> with_left{{{-1920, 0, 0, 1080}, {-1920, 0, 0, 1040}}, kTwoScreens[0]};
+    const Point far = restored_position(INT_MAX - 10, INT_MAX - 10, 500, 260, with_left);
+    EXPECT_EQ(far.x, 1280 - 500);
+    EXPECT_EQ(far.y, 770 - 260);
+    const Point right = restored_position(INT_MAX, 300, 500, 260, kTwoScreens);
+    EXPECT_EQ(right.x, 3200 - 500);
+    EXPECT_EQ(right.y, 300);
+    const Point low = restored_position(INT_MIN, INT_MIN, 500, 260, with_left);
+    EXPECT_EQ(low.x, 0);
+    EXPECT_EQ(low.y, 0);
 }
 
 } // namespace

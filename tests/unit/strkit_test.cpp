@@ -304,11 +304,19 @@ TEST(StrkitIterators, TokensBelongToTheCaller) {
     strkit::strfree(nullptr);
 }
 
-TEST(StrkitIterators, NullDelimitersGiveNothingAndKeepThePlace) {
-    EXPECT_EQ(next_token("a b", " "), "a");
+TEST(StrkitIterators, NullDelimitersGiveNothing) {
+    // Without a text the place is kept.
+    EXPECT_EQ(next_token("a b c", " "), "a");
     EXPECT_EQ(strkit::strtok2(nullptr, nullptr), nullptr);
-    EXPECT_EQ(strkit::strtok2("x y", nullptr), nullptr);
     EXPECT_EQ(next_token(nullptr, " "), "b");
+    // A new text starts over all the same: the next call goes on in it.
+    EXPECT_EQ(strkit::strtok2("x y", nullptr), nullptr);
+    EXPECT_EQ(next_token(nullptr, " "), "x");
+    EXPECT_EQ(next_token(nullptr, " "), "y");
+    EXPECT_EQ(next_token(nullptr, " "), "<null>");
+    EXPECT_EQ(next_token("p q", " "), "p");
+    EXPECT_EQ(strkit::strtok2("", nullptr), nullptr);
+    EXPECT_EQ(next_token(nullptr, " "), "<null>");
 }
 
 TEST(StrkitIterators, SegmentBySegment) {

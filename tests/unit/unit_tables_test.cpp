@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "formula/formula.h"
+#include "platform/cp932.h"
 #include "unitdb/accessors.h"
 #include "unitdb/registry.h"
 
@@ -189,6 +190,44 @@ TEST(TableData, GroupRatesAgreeWithGenericRates) {
             }
         }
     }
+}
+
+// Every knot of 速度 is its nautical mile of 寸法 per hour: 速度's rates are
+// metres (and yards, group 2) per hour, 寸法's metres (and yards). The pairs
+// go by name: 「…ノット」 with 「…海里」, and 海里毎時 with 海里.
+TEST(TableData, KnotsAreTheirNauticalMilesPerHour) {
+    const std::string knot = cp932::from_utf8("ノット"), mile = cp932::from_utf8("海里");
+    const udb& length = tables()[find_kind(cp932::from_utf8("寸法"))];
+    const udb& speed = tables()[find_kind(cp932::from_utf8("速度"))];
+    auto length_row = [&](const std::string& name) {
+        for (int r = 0; r < length.count; ++r)
+            if (name == unit_cell(length, r, 0)) return r;
+        return -1;
+    };
+    int pairs = 0;
+    for (int r = 0; r < speed.count; ++r) {
+        const std::string name = unit_cell(speed, r, 0);
+        std::string mile_name;
+        if (name.size() >= knot.size() && name.compare(name.size() - knot.size(), knot.size(), knot) == 0)
+            mile_name = name.substr(0, name.size() - knot.size()) + mile;
+        else if (name == mile + cp932::from_utf8("毎時"))
+            mile_name = mile;
+        else
+            continue;
+        const int l = length_row(mile_name);
+        SCOPED_TRACE(cp932::to_utf8(name));
+        ASSERT_GE(l, 0);
+        EXPECT_STREQ(unit_symbol(length, l), "nmi");
+        const int group = unit_group(speed, r);
+        ASSERT_EQ(group, unit_group(length, l));
+        for (const int g : {1, group}) {  // the generic rates, and the group rates of a group-2 pair
+            const char *per_hour = unit_rate(speed, r, g), *distance = unit_rate(length, l, g);
+            EXPECT_NEAR(evaluate(per_hour) / evaluate(distance), 1.0, 1e-12)
+                << "G" << g << ": " << per_hour << " against " << distance;
+        }
+        ++pairs;
+    }
+    EXPECT_EQ(pairs, 8);
 }
 
 TEST(TableData, VolumeExtraColumnMarksGroupsFiveSevenAndEight) {
