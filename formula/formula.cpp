@@ -62,6 +62,12 @@ constexpr std::uint64_t kPow10Int[] = {
 // Decimal exponents are clamped here while read: far beyond the range of
 // long double even after the at most kMaxLength digits shift them.
 constexpr int kExponentClamp = 100000;
+// Significant digits kept from a number text. Every long double and every
+// point halfway between two of them has fewer (the smallest subnormal, 2^-16445,
+// has about 11,500), so the digits after these change the rounding only by
+// being non-zero, which one more digit 1 stands for. MinGW-w64's strtold
+// gives infinity for texts of some 20,000 digits.
+constexpr std::size_t kMaxSignificantDigits = 12000;
 
 #if defined(__GNUC__) && (defined(__i386__) || defined(__x86_64__)) && LDBL_MANT_DIG == 64
 // The x87 unit does the long double arithmetic, and its control word belongs
@@ -122,21 +128,32 @@ char* write_decimal(char* out, long value) {
 
 // Rewrites a number text (already checked) as its significant digits and a
 // decimal exponent, "0.0125e3" as "125e-1", into `out` (NUL-terminated).
-// Without a decimal point the text reads the same in every locale.
+// Without a decimal point the text reads the same in every locale. Digits
+// past kMaxSignificantDigits are dropped; a digit 1 stands for them when one
+// of them is not 0.
 std::size_t canonical_number(const char* begin, const char* end, char* out) {
     std::size_t n = 0;
     long scale = 0;
     bool fraction = false;
+    bool dropped_nonzero = false;
     const char* p = begin;
     for (; p < end && *p != 'e' && *p != 'E'; ++p) {
         if (*p == '.') {
             fraction = true;
+        } else if (n == kMaxSignificantDigits) {
+            dropped_nonzero |= *p != '0';
+            if (!fraction)
+                ++scale;
         } else {
             if (n > 0 || *p != '0')
                 out[n++] = *p;
             if (fraction)
                 --scale;
         }
+    }
+    if (dropped_nonzero) {
+        out[n++] = '1';
+        --scale;
     }
     if (n == 0)
         out[n++] = '0';
@@ -161,7 +178,7 @@ std::size_t canonical_number(const char* begin, const char* end, char* out) {
 // power of ten that is not exact. strtold rounds correctly (glibc, and the
 // gdtoa-based one of MinGW-w64).
 [[gnu::noinline]] real parse_number_slow(const char* begin, const char* end) {
-    char text[kMaxLength + 32];
+    char text[kMaxSignificantDigits + 32];
     canonical_number(begin, end, text);
     return std::strtold(text, nullptr);
 }
@@ -170,7 +187,7 @@ std::size_t canonical_number(const char* begin, const char* end, char* out) {
 // `value` (its long double). Apart from literal_to_double, so that only this
 // rare path sets up the text's buffer.
 [[gnu::noinline]] double read_as_double(real value, const char* begin, const char* end) {
-    char text[kMaxLength + 32];
+    char text[kMaxSignificantDigits + 32];
     const std::size_t length = canonical_number(begin, end, text);
     double magnitude = 0;
     if (std::from_chars(text, text + length, magnitude).ec == std::errc::result_out_of_range)

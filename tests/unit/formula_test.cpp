@@ -491,6 +491,16 @@ TEST(FormulaLimits, TheLongestInputOfTheWindowWithTwoRates) {
     EXPECT_EQ(calc(repeat("2^", 16383) + "1").error, FORMULA_ERROR_TOO_DEEP);
 }
 
+// Far beyond the digits that can matter, a digit that is not 0 still tips a
+// number that is otherwise exactly halfway between two doubles.
+TEST(FormulaLimits, DigitsPastTwelveThousandStillRound) {
+    const std::string halfway = "1.00000000000000011102230246251565404236316680908203125";  // 1 + 2^-53
+    EXPECT_EQ(calc(halfway).value, 1.0);
+    EXPECT_EQ(calc(halfway + std::string(20000, '0')).value, 1.0);
+    EXPECT_EQ(calc(halfway + std::string(20000, '0') + "1").value, std::nextafter(1.0, 2.0));
+    EXPECT_EQ(calc(std::string(20000, '9') + ".5e-20000").value, 1.0);
+}
+
 TEST(FormulaLimits, Length) {
     const int limit = FORMULA_MAX_LENGTH;
     EXPECT_EQ(calc(repeat("+1", (limit - 1) / 2, "1")).value, 1 + (limit - 1) / 2);
