@@ -57,24 +57,23 @@ AddResult add_favourite(int kind, std::optional<int> before_row, std::optional<i
     if (kind < 0) return AddResult::kNoKind;
     const int n = favourite_count(file);
     if (n == kMaxFavourites) return AddResult::kFull;
-    ini_write_int_at("uk", n, kind, file);
+    if (!ini_write_int_at("uk", n, kind, file)) return AddResult::kNotStored;
     if (!before_row) return AddResult::kNoBefore;
-    ini_write_int_at("bf", n, *before_row, file);
+    if (!ini_write_int_at("bf", n, *before_row, file)) return AddResult::kNotStored;
     if (!after_row) return AddResult::kNoAfter;
-    ini_write_int_at("af", n, *after_row, file);
-    ini_write_int("FV", "c", n + 1, file);
-    return AddResult::kAdded;
+    if (!ini_write_int_at("af", n, *after_row, file)) return AddResult::kNotStored;
+    return ini_write_int("FV", "c", n + 1, file) ? AddResult::kAdded : AddResult::kNotStored;
 }
 
-int count_favourite_use(int entry, std::string_view file) {
+std::optional<int> count_favourite_use(int entry, std::string_view file) {
     const int uses = std::min(ini_read_int_at("COU", entry, file) + 1, kMaxUses);
-    ini_write_int_at("COU", entry, uses, file);
+    if (!ini_write_int_at("COU", entry, uses, file)) return std::nullopt;
     return uses;
 }
 
-bool delete_favourite(int entry, std::string_view file) {
+DeleteResult delete_favourite(int entry, std::string_view file) {
     const int n = favourite_count(file);
-    if (entry < 0 || entry >= n) return false;
+    if (entry < 0 || entry >= n) return DeleteResult::kNotThere;
     // Values move as texts, exactly as stored; a missing one stays missing.
     std::vector<IniChange> changes;
     for (const char* section : kSections) {
@@ -84,25 +83,30 @@ bool delete_favourite(int entry, std::string_view file) {
     }
     changes.push_back({"FV", "c", std::to_string(n - 1)});
     for (const char* section : kSections) changes.push_back({section, std::to_string(n - 1), std::nullopt});
-    return ini_write_changes(changes, file);
+    return ini_write_changes(changes, file) ? DeleteResult::kDeleted : DeleteResult::kNotStored;
 }
 
-std::vector<int> delete_favourites(const std::vector<int>& links, const std::vector<bool>& selected,
-                                   std::string_view file) {
+DeleteOutcome delete_favourites(const std::vector<int>& links, const std::vector<bool>& selected,
+                                std::string_view file) {
     std::vector<int> remaining = links;
     std::vector<bool> gone(links.size(), false);
+    DeleteOutcome outcome;
     for (std::size_t row = links.size(); row-- > 0;) {
         if (row >= selected.size() || !selected[row]) continue;
         const int entry = remaining[row];
+        const DeleteResult result = delete_favourite(entry, file);
+        if (result == DeleteResult::kNotStored) {
+            outcome.stored = false;
+            continue;
+        }
         gone[row] = true;
-        if (!delete_favourite(entry, file)) continue;
+        if (result == DeleteResult::kNotThere) continue;
         for (std::size_t other = 0; other < remaining.size(); ++other)
             if (!gone[other] && remaining[other] > entry) --remaining[other];
     }
-    std::vector<int> kept;
     for (std::size_t row = 0; row < remaining.size(); ++row)
-        if (!gone[row]) kept.push_back(remaining[row]);
-    return kept;
+        if (!gone[row]) outcome.kept.push_back(remaining[row]);
+    return outcome;
 }
 
 bool favourite_fits(const UnitTables& tables, const Favourite& f) {

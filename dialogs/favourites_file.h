@@ -41,8 +41,9 @@ Favourite read_favourite(int entry, std::string_view file = kFavouritesFile);
 std::vector<Favourite> read_favourites(std::string_view file = kFavouritesFile);
 
 // kFull: the list already holds kMaxFavourites entries; nothing is written
-// (the window tells the user to delete some first).
-enum class AddResult { kAdded, kNoKind, kNoBefore, kNoAfter, kFull };
+// (the window tells the user to delete some first). kNotStored: a write
+// failed (a read-only file or folder); the list is as it was.
+enum class AddResult { kAdded, kNoKind, kNoBefore, kNoAfter, kFull, kNotStored };
 
 // Stores a pair as entry n, key by key: the kind, then the before row, then
 // the after row, and only then the count n + 1. A missing piece stops the
@@ -54,21 +55,28 @@ enum class AddResult { kAdded, kNoKind, kNoBefore, kNoAfter, kFull };
 AddResult add_favourite(int kind, std::optional<int> before_row, std::optional<int> after_row,
                         std::string_view file = kFavouritesFile);
 
-// One more use of `entry`, never above 999; answers the new count.
-int count_favourite_use(int entry, std::string_view file = kFavouritesFile);
+// One more use of `entry`, never above 999; answers the new count, or
+// nothing when it could not be stored.
+std::optional<int> count_favourite_use(int entry, std::string_view file = kFavouritesFile);
 
 // Removes `entry`: the entries above it move down by one in all four
 // sections (as stored; a missing key stays missing), the count drops and the
-// last keys go, all in one rewrite of the file. False (nothing changed) when
-// `entry` is not below the count.
-bool delete_favourite(int entry, std::string_view file = kFavouritesFile);
+// last keys go, all in one rewrite of the file. kNotThere (nothing changed)
+// when `entry` is not below the count; kNotStored when the rewrite failed.
+enum class DeleteResult { kDeleted, kNotThere, kNotStored };
+DeleteResult delete_favourite(int entry, std::string_view file = kFavouritesFile);
 
 // The list's rows are linked to entry numbers (`links`, in row order). Deletes
 // the entries of the selected rows, visiting the rows from the last to the
 // first, and answers the links of the rows that remain, in their order, each
-// renumbered as its entry moved down.
-std::vector<int> delete_favourites(const std::vector<int>& links, const std::vector<bool>& selected,
-                                   std::string_view file = kFavouritesFile);
+// renumbered as its entry moved down. A row whose entry could not be deleted
+// (the file could not be written) remains; `stored` is then false.
+struct DeleteOutcome {
+    std::vector<int> kept;
+    bool stored = true;
+};
+DeleteOutcome delete_favourites(const std::vector<int>& links, const std::vector<bool>& selected,
+                                std::string_view file = kFavouritesFile);
 
 // Whether the entry's kind is a selectable kind and both rows lie in its
 // table. Entries the program adds always fit; a file edited by hand may not.

@@ -129,6 +129,17 @@ void add_to_favourites(FavouritesPanel& f) {
         failure = "換算『後』単位が選択されていません。\n換算『後』単位リストから単位を選択してください。\n\n"
                   "お気に入りフォームを閉じます。";
         break;
+    case AddResult::kFull:
+        failure = "お気に入り換算リストがいっぱいです（10,000件まで）。\n"
+                  "使わないアイテムを［Delete］キーで削除してから登録してください。";
+        f.box(failure, kErrorCaption, MB_OK);
+        return;
+    case AddResult::kNotStored:
+        // The list shows what the file holds: the pair is not in it.
+        if (!f.main.save_failed(kFavouritesFile))
+            f.box("お気に入り換算リストに登録できませんでした（ファイルに書き込めません）。", kErrorCaption, MB_OK);
+        fill_favourites_list(f);
+        return;
     }
     f.box(failure, kErrorCaption, MB_OK);
     EndDialog(f.panel, 0);
@@ -165,7 +176,7 @@ void reconvert_favourite(FavouritesPanel& f) {
                               display_position(table, fav.after_row), display_position(table, fav.before_row)};
     for (int j = 0; j < 4; ++j) f.main.select_unit(j, positions[j]);
     f.main.show_court_units_in_status(kCourtA);
-    count_favourite_use(entry);
+    if (!count_favourite_use(entry)) f.main.save_failed(kFavouritesFile);
     EndDialog(f.panel, kReconverted);
 }
 
@@ -186,7 +197,15 @@ void delete_selected_favourites(FavouritesPanel& f) {
         links[static_cast<std::size_t>(row)] = row_link(list, row);
         selected[static_cast<std::size_t>(row)] = row_selected(list, row);
     }
-    const std::vector<int> kept = delete_favourites(links, selected);
+    const DeleteOutcome outcome = delete_favourites(links, selected);
+    if (!outcome.stored) {
+        // Some entries are still in the file: the list shows what it holds.
+        if (!f.main.save_failed(kFavouritesFile))
+            f.box("選択中のアイテムを削除できませんでした（ファイルに書き込めません）。", kErrorCaption, MB_OK);
+        fill_favourites_list(f);
+        return;
+    }
+    const std::vector<int>& kept = outcome.kept;
     for (int row = n - 1; row >= 0; --row)
         if (selected[static_cast<std::size_t>(row)]) SendMessageW(list, LVM_DELETEITEM, static_cast<WPARAM>(row), 0);
     for (int row = 0; row < static_cast<int>(kept.size()); ++row) {

@@ -4,6 +4,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <string_view>
+
 #include "convert/engine.h"
 #include "settings/settings.h"
 #include "unitdb/registry.h"
@@ -43,6 +45,11 @@ public:
     // The conversion settings take effect now: the current kind's lists are
     // re-sorted and refilled, the courts emptied and the status bar reset.
     virtual void apply_settings_to_courts() = 0;
+
+    // A write to `file` (an ini file's name) failed just now. The first
+    // failure of a run is shown in a message with the file and the reason;
+    // later ones stay quiet. Answers whether this one was shown.
+    virtual bool save_failed(std::string_view file) = 0;
 };
 
 } // namespace varuno

@@ -94,7 +94,7 @@ void restore(SearchDialog& d) {
 }
 
 void close(SearchDialog& d) {
-    save_search_state(read_form(d));
+    if (!save_search_state(read_form(d))) d.main.save_failed(kSearchStateFile);
     EndDialog(d.dialog, 0);
 }
 
@@ -249,7 +249,7 @@ void on_command(SearchDialog& d, int id, int code) {
         break;
     case IDC_SEARCH_CLOSE: close(d); break;
     case IDC_SEARCH_RESET:
-        forget_search_state();
+        if (!forget_search_state()) d.main.save_failed(kSearchStateFile);
         restore(d);
         break;
     case IDC_SEARCH_ALL_KINDS: select_all_kinds(d, true); break;

@@ -41,18 +41,18 @@ bool restore_search_state(SearchForm& form, std::string_view file) {
     return true;
 }
 
-void save_search_state(const SearchForm& form, std::string_view file) {
-    ini_write_int(kSection, "first", 1, file);
-    for (int i = 0; i < kSearchCheckCount; ++i)
-        ini_write_int_at(kSection, kSearchFirstCheck + i, form.checks[static_cast<std::size_t>(i)], file);
-    for (std::size_t k = 0; k < form.kinds.size(); ++k)
-        ini_write_int_at(kSection, static_cast<int>(k), form.kinds[k] ? 1 : 0, file);
-    ini_write_int(kSection, "CMB_C", static_cast<int>(form.history.size()), file);
-    for (std::size_t i = 0; i < form.history.size(); ++i)
-        ini_write_text_at(kSection, kHistoryKey + static_cast<int>(i), form.history[i], file);
+bool save_search_state(const SearchForm& form, std::string_view file) {
+    std::vector<IniChange> changes;
+    const auto set = [&](int key, std::string value) { changes.push_back({kSection, std::to_string(key), std::move(value)}); };
+    changes.push_back({kSection, "first", "1"});
+    for (int i = 0; i < kSearchCheckCount; ++i) set(kSearchFirstCheck + i, std::to_string(form.checks[static_cast<std::size_t>(i)]));
+    for (std::size_t k = 0; k < form.kinds.size(); ++k) set(static_cast<int>(k), form.kinds[k] ? "1" : "0");
+    changes.push_back({kSection, "CMB_C", std::to_string(form.history.size())});
+    for (std::size_t i = 0; i < form.history.size(); ++i) set(kHistoryKey + static_cast<int>(i), form.history[i]);
+    return ini_write_changes(changes, file);
 }
 
-void forget_search_state(std::string_view file) { ini_write_int(kSection, "first", 0, file); }
+bool forget_search_state(std::string_view file) { return ini_write_int(kSection, "first", 0, file); }
 
 SearchOptions search_options(const std::array<int, kSearchCheckCount>& checks) {
     SearchOptions options;

@@ -8,11 +8,12 @@
 #include <vector>
 
 #include "dialogs/list_sort.h"
+#include "resources/window_contract.h"
 #include "unitdb/search.h"
 
 namespace varuno {
 
-inline constexpr const char* kSearchStateFile = "varuno.ini";
+inline constexpr const char* kSearchStateFile = contract::kMainIniFile;
 inline constexpr int kSearchFirstCheck = 4010;  // check boxes 4010 ... 4016
 inline constexpr int kSearchCheckCount = 7;     // five target fields, case, whole field
 inline constexpr int kSearchColumnCount = 7;    // columns of the result list
@@ -34,12 +35,14 @@ struct SearchForm {
 // also empties its search text and result list.
 bool restore_search_state(SearchForm& form, std::string_view file = kSearchStateFile);
 
-// Writes the whole form with the "saved" mark. Keys of older, longer
-// histories stay in the file; the entry count tells what is read.
-void save_search_state(const SearchForm& form, std::string_view file = kSearchStateFile);
+// Writes the whole form with the "saved" mark, in one rewrite of the file.
+// Keys of older, longer histories stay in the file; the entry count tells
+// what is read. Answers whether it was stored.
+bool save_search_state(const SearchForm& form, std::string_view file = kSearchStateFile);
 
-// Clears the "saved" mark only, so that the next restore applies the first-use state.
-void forget_search_state(std::string_view file = kSearchStateFile);
+// Clears the "saved" mark only, so that the next restore applies the
+// first-use state. Answers whether it was stored.
+bool forget_search_state(std::string_view file = kSearchStateFile);
 
 // The search options of checks 4010 ... 4016.
 SearchOptions search_options(const std::array<int, kSearchCheckCount>& checks);

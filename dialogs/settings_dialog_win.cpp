@@ -72,8 +72,9 @@ void setup_trackbar(HWND dialog) {
 }
 
 // Shows the stored settings, writing the defaults first if the file is gone.
-void load_settings_dialog(HWND dialog) {
-    ensure_settings();
+void load_settings_dialog(SettingsDialog& s) {
+    if (ensure_settings() == SettingsFileState::kNotStored) s.main.save_failed(kSettingsFile);
+    HWND dialog = s.dialog;
     for (int id = 20200; id <= 20229; ++id) CheckDlgButton(dialog, id, BST_UNCHECKED);
     const Settings stored = read_settings();
     for (int id : stored.radios)
@@ -97,7 +98,7 @@ Settings dialog_choice(HWND dialog) {
 
 void on_ok(SettingsDialog& s) {
     const Settings chosen = dialog_choice(s.dialog);
-    save_settings(chosen);
+    if (!save_settings(chosen)) s.main.save_failed(kSettingsFile);
     s.main.settings_saved(chosen);
     // Owned by the dialog, which stays up behind the question.
     const int answer = MessageBoxW(s.dialog,
@@ -122,7 +123,7 @@ INT_PTR CALLBACK settings_proc(HWND dialog, UINT message, WPARAM wparam, LPARAM 
     switch (message) {
     case WM_INITDIALOG:
         s->dialog = dialog;
-        load_settings_dialog(dialog);
+        load_settings_dialog(*s);
         return TRUE;
     case WM_TIMER:
         if (wparam == kSampleTimer) SetDlgItemTextW(dialog, IDC_SET_SAMPLE, wide(s->memory.sample.step()).c_str());
@@ -141,8 +142,8 @@ INT_PTR CALLBACK settings_proc(HWND dialog, UINT message, WPARAM wparam, LPARAM 
         case IDC_SET_OK: on_ok(*s); break;
         case IDC_SET_CANCEL: close_dialog(dialog); break;
         case IDC_SET_RESET:
-            write_default_settings();
-            load_settings_dialog(dialog);
+            if (!write_default_settings()) s->main.save_failed(kSettingsFile);
+            load_settings_dialog(*s);
             break;
         default: break;  // Enter and Esc do nothing: no default button
         }

@@ -280,12 +280,12 @@ void MainWindow::subclass_controls() {
 // the one it was on is gone), or (0, 0) before the first confirmed exit.
 void MainWindow::restore_position() {
     Point p{0, 0};
-    if (ini_read_int("INI", "MainExist", "varuno.ini") != 0) {
+    if (ini_read_int("INI", "MainExist", contract::kMainIniFile) != 0) {
         RECT r{};
         GetWindowRect(window_, &r);
         std::vector<Monitor> monitors;
         EnumDisplayMonitors(nullptr, nullptr, collect_monitor, reinterpret_cast<LPARAM>(&monitors));
-        p = restored_position(ini_read_int("MAIN", "x", "varuno.ini"), ini_read_int("MAIN", "y", "varuno.ini"),
+        p = restored_position(ini_read_int("MAIN", "x", contract::kMainIniFile), ini_read_int("MAIN", "y", contract::kMainIniFile),
                               r.right - r.left, r.bottom - r.top, monitors);
     }
     SetWindowPos(window_, HWND_TOPMOST, p.x, p.y, 0, 0, SWP_NOSIZE);
@@ -307,7 +307,7 @@ void MainWindow::start_up(HWND window) {
     shortcut_hook_.reset(SetWindowsHookExW(WH_MSGFILTER, shortcut_filter, nullptr, GetCurrentThreadId()));
     // The defaults are in place before anything reads a setting, also at
     // the very first start (when the file does not exist yet).
-    ensure_settings();
+    if (ensure_settings() == SettingsFileState::kNotStored) save_failed(kSettingsFile);
     settings_ = read_settings();
     restart_decorative_timer(settings_.decorative_line);
     subclass_controls();
@@ -370,9 +370,11 @@ void MainWindow::confirm_exit() {
     KillTimer(window_, kDecorTimer);
     RECT r{};
     GetWindowRect(window_, &r);
-    ini_write_int("MAIN", "x", r.left, "varuno.ini");
-    ini_write_int("MAIN", "y", r.top, "varuno.ini");
-    ini_write_int("INI", "MainExist", 1, "varuno.ini");
+    if (!ini_write_changes({{"MAIN", "x", std::to_string(r.left)},
+                            {"MAIN", "y", std::to_string(r.top)},
+                            {"INI", "MainExist", "1"}},
+                           contract::kMainIniFile))
+        save_failed(contract::kMainIniFile);
     EndDialog(window_, 0);
 }
 

@@ -15,6 +15,7 @@
 #include "mainwin/main_model.h"
 #include "mainwin/nvbtn.h"
 #include "mainwin/painting_win.h"
+#include "mainwin/save_failure_win.h"
 #include "mainwin/status_bar_win.h"
 #include "platform/dpi.h"
 #include "platform/handles_win.h"
@@ -49,6 +50,7 @@ public:
     void show_court_units_in_status(Court court) override;
     void settings_saved(const Settings& settings) override;
     void apply_settings_to_courts() override;
+    bool save_failed(std::string_view file) override { return save_failures_.report(window_, file); }
 
 private:
     static INT_PTR CALLBACK dialog_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
@@ -130,6 +132,7 @@ private:
     StatusBar status_;
     MainPainter painter_;
     DialogMemory dialog_memory_;
+    SaveFailureReport save_failures_;
     Dpi dpi_;
     std::vector<UniqueBitmap> pictures_;  // the picture buttons' renders for dpi_
     UniqueImageList kind_images_;

@@ -85,10 +85,14 @@ bool write(const std::filesystem::path& file, const std::vector<IniChange>& chan
     bool removals_only = true;
     for (const IniChange& change : changes) removals_only = removals_only && !change.value;
     if (removals_only && GetFileAttributesW(target.c_str()) == INVALID_FILE_ATTRIBUTES) return true;  // nothing to remove
-    if (!prepare_copy(target, temp)) {
+    // On failure the thread's last error tells why (the clean-up keeps it).
+    const auto failed = [&] {
+        const DWORD error = GetLastError();
         DeleteFileW(temp.c_str());
+        SetLastError(error);
         return false;
-    }
+    };
+    if (!prepare_copy(target, temp)) return failed();
     BOOL ok = TRUE;
     for (const IniChange& change : changes) {
         const std::wstring w_section = wide(change.section);
@@ -99,8 +103,7 @@ bool write(const std::filesystem::path& file, const std::vector<IniChange>& chan
     }
     WritePrivateProfileStringW(nullptr, nullptr, nullptr, temp.c_str());  // flushes the cache; answers FALSE
     ok = ok && MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-    if (!ok) DeleteFileW(temp.c_str());
-    return ok != FALSE;
+    return ok ? true : failed();
 }
 
 } // namespace varuno::ini_backend

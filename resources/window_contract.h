@@ -18,6 +18,10 @@ inline constexpr std::string_view kMainMutexName = "Varuno -ヴァルーノ-";
 inline constexpr std::string_view kMainProgram = "varuno.exe";
 inline constexpr std::string_view kGuideProgram = "Corvid.exe";
 
+// varuno's own ini file: the window's place ("MAIN"/"x", "y" and the marker
+// "INI"/"MainExist") and the search dialog's state ("FIND").
+inline constexpr const char* kMainIniFile = "varuno.ini";
+
 // The guide's completion mark: "exp" under "type1"; 0 or missing means the
 // tour has never been completed.
 inline constexpr std::string_view kGuideIniFile = "corvid_varuno.ini";

@@ -62,12 +62,11 @@ bool write_default_settings(std::string_view file) {
     return ini_write_int(kMarkerSection, kMarkerKey, 1, file) && ok;
 }
 
-bool ensure_settings(std::string_view file) {
+SettingsFileState ensure_settings(std::string_view file) {
     std::error_code ec;
     if (ini_read_int(kMarkerSection, kMarkerKey, file) != 0 && std::filesystem::exists(path_beside_program(file), ec))
-        return false;
-    write_default_settings(file);
-    return true;
+        return SettingsFileState::kInPlace;
+    return write_default_settings(file) ? SettingsFileState::kDefaultsWritten : SettingsFileState::kNotStored;
 }
 
 } // namespace varuno

@@ -59,7 +59,8 @@ bool save_settings(const Settings& settings, std::string_view file = kSettingsFi
 bool write_default_settings(std::string_view file = kSettingsFile);
 
 // Writes the defaults when the file is missing or has never been
-// initialised (its first-run marker reads 0). Answers whether it did.
-bool ensure_settings(std::string_view file = kSettingsFile);
+// initialised (its first-run marker reads 0). Answers what it found or did.
+enum class SettingsFileState { kInPlace, kDefaultsWritten, kNotStored };
+SettingsFileState ensure_settings(std::string_view file = kSettingsFile);
 
 } // namespace varuno

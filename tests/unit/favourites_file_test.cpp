@@ -145,7 +145,7 @@ TEST_F(FavouritesFile, UseCountRisesByOneAndStopsAt999) {
 
 TEST_F(FavouritesFile, DeletingTheMiddleOfThreeRenumbersAndDropsTheLastKeys) {
     store({{0, 4, 7, 3}, {5, 1, 2, 8}, {9, 6, 0, 12}});
-    EXPECT_TRUE(delete_favourite(1, kFile));
+    EXPECT_EQ(delete_favourite(1, kFile), DeleteResult::kDeleted);
     ASSERT_EQ(favourite_count(kFile), 2);
     EXPECT_EQ(read_favourite(0, kFile), (Favourite{0, 4, 7, 3}));
     EXPECT_EQ(read_favourite(1, kFile), (Favourite{9, 6, 0, 12}));
@@ -154,12 +154,12 @@ TEST_F(FavouritesFile, DeletingTheMiddleOfThreeRenumbersAndDropsTheLastKeys) {
         EXPECT_FALSE(has_key(section, "2")) << section;
     }
 
-    EXPECT_FALSE(delete_favourite(2, kFile));  // beyond the count: nothing changes
-    EXPECT_FALSE(delete_favourite(-1, kFile));
+    EXPECT_EQ(delete_favourite(2, kFile), DeleteResult::kNotThere);  // beyond the count: nothing changes
+    EXPECT_EQ(delete_favourite(-1, kFile), DeleteResult::kNotThere);
     EXPECT_EQ(favourite_count(kFile), 2);
 
-    EXPECT_TRUE(delete_favourite(1, kFile));
-    EXPECT_TRUE(delete_favourite(0, kFile));
+    EXPECT_EQ(delete_favourite(1, kFile), DeleteResult::kDeleted);
+    EXPECT_EQ(delete_favourite(0, kFile), DeleteResult::kDeleted);
     EXPECT_EQ(favourite_count(kFile), 0);
     for (const auto& [section, keys] : keys_in_file()) {
         if (section == "FV") continue;
@@ -173,11 +173,11 @@ TEST_F(FavouritesFile, DeletingSelectedRowsActsOnTheirLinkedEntries) {
     // Rows as a sort left them: row r shows entry links[r].
     const std::vector<int> links = {2, 0, 3, 1};
 
-    EXPECT_EQ(delete_favourites(links, {false, false, false, false}, kFile), links);
+    EXPECT_EQ(delete_favourites(links, {false, false, false, false}, kFile).kept, links);
     EXPECT_EQ(favourite_count(kFile), 4);
 
     // Rows 0 and 3: entries 2 and 1 go, entries 0 and 3 stay as 0 and 1.
-    const std::vector<int> kept = delete_favourites(links, {true, false, false, true}, kFile);
+    const std::vector<int> kept = delete_favourites(links, {true, false, false, true}, kFile).kept;
     ASSERT_EQ(kept, (std::vector<int>{0, 1}));
     ASSERT_EQ(favourite_count(kFile), 2);
     EXPECT_EQ(read_favourite(kept[0], kFile), e[0]);  // row 1 before
@@ -202,7 +202,7 @@ TEST_F(FavouritesFile, AHugeCountMeansTheEntriesThatAreThere) {
     EXPECT_EQ(ini_read_int("FV", "c", kFile), 5);
 
     ini_write_int("FV", "c", 99999999, kFile);
-    EXPECT_TRUE(delete_favourite(0, kFile));
+    EXPECT_EQ(delete_favourite(0, kFile), DeleteResult::kDeleted);
     EXPECT_EQ(ini_read_int("FV", "c", kFile), 4);
     EXPECT_EQ(read_favourites(kFile),
               (std::vector<Favourite>{{5, 1, 2, 8}, {9, 6, 0, 12}, {2, 3, 4, 0}, {1, 1, 1, 0}}));
@@ -213,7 +213,7 @@ TEST_F(FavouritesFile, NegativeOrNonNumericCountsAreAnEmptyList) {
     store({{0, 4, 7, 3}});
     ini_write_int("FV", "c", -5, kFile);
     ASSERT_EQ(favourite_count(kFile), 0);
-    EXPECT_FALSE(delete_favourite(0, kFile));
+    EXPECT_EQ(delete_favourite(0, kFile), DeleteResult::kNotThere);
     EXPECT_EQ(add_favourite(5, 1, 2, kFile), AddResult::kAdded);
     EXPECT_EQ(read_favourites(kFile), (std::vector<Favourite>{{5, 1, 2, 3}}));  // entry 0's old use count stays
 
@@ -227,7 +227,7 @@ TEST_F(FavouritesFile, AMissingEntryEndsTheList) {
     store({{0, 4, 7, 1}, {5, 1, 2, 2}, {9, 6, 0, 3}, {2, 3, 4, 4}, {1, 1, 1, 5}});
     ini_delete_at(false, "uk", 2, kFile);
     ASSERT_EQ(favourite_count(kFile), 2);
-    EXPECT_FALSE(delete_favourite(3, kFile));
+    EXPECT_EQ(delete_favourite(3, kFile), DeleteResult::kNotThere);
     // Other pieces of an entry may be missing: they read as 0.
     ini_delete_at(false, "bf", 1, kFile);
     ini_write_text_at("uk", 1, "x", kFile);
@@ -236,7 +236,7 @@ TEST_F(FavouritesFile, AMissingEntryEndsTheList) {
     EXPECT_EQ(add_favourite(7, 8, 9, kFile), AddResult::kAdded);  // takes the gap
     EXPECT_EQ(favourite_count(kFile), 3);
     EXPECT_EQ(read_favourite(2, kFile), (Favourite{7, 8, 9, 3}));
-    EXPECT_TRUE(delete_favourite(0, kFile));
+    EXPECT_EQ(delete_favourite(0, kFile), DeleteResult::kDeleted);
     EXPECT_EQ(read_favourites(kFile), (std::vector<Favourite>{{0, 0, 2, 2}, {7, 8, 9, 3}}));
     // A piece that was missing stays missing when its entry moves down.
     EXPECT_FALSE(has_key("bf", "0"));
@@ -255,11 +255,32 @@ TEST_F(FavouritesFile, AtMostTenThousandEntries) {
     const auto before = keys_in_file();
     EXPECT_EQ(add_favourite(1, 2, 3, kFile), AddResult::kFull);
     EXPECT_EQ(keys_in_file(), before);  // nothing written
-    EXPECT_TRUE(delete_favourite(9999, kFile));
+    EXPECT_EQ(delete_favourite(9999, kFile), DeleteResult::kDeleted);
     EXPECT_EQ(favourite_count(kFile), 9999);
     EXPECT_EQ(add_favourite(1, 2, 3, kFile), AddResult::kAdded);
     EXPECT_EQ(read_favourite(9999, kFile), (Favourite{1, 2, 3, 0}));
     EXPECT_EQ(add_favourite(1, 2, 3, kFile), AddResult::kFull);
+}
+
+// A file that cannot be written (here: a folder in the way of the copy that
+// replaces it; the tests may run with rights that ignore a read-only mark):
+// nothing is reported as done, and the file keeps what it had.
+TEST_F(FavouritesFile, WritesThatFailAreNotReportedAsDone) {
+    store({{0, 4, 7, 3}, {5, 1, 2, 8}});
+    const auto before = keys_in_file();
+    const std::filesystem::path blocker = path_beside_program(std::string(kFile) + ".tmp~");
+    std::filesystem::create_directory(blocker);
+
+    EXPECT_EQ(add_favourite(2, 3, 4, kFile), AddResult::kNotStored);
+    EXPECT_EQ(count_favourite_use(0, kFile), std::nullopt);
+    EXPECT_EQ(delete_favourite(0, kFile), DeleteResult::kNotStored);
+    const DeleteOutcome outcome = delete_favourites({0, 1}, {true, false}, kFile);
+    EXPECT_FALSE(outcome.stored);
+    EXPECT_EQ(outcome.kept, (std::vector<int>{0, 1}));  // the row whose entry could not go stays
+
+    std::filesystem::remove(blocker);
+    EXPECT_EQ(keys_in_file(), before);
+    EXPECT_EQ(read_favourite(0, kFile), (Favourite{0, 4, 7, 3}));
 }
 
 TEST_F(FavouritesFile, EntriesThatDoNotFitTheTablesAreMarkedNotUsed) {

@@ -71,14 +71,25 @@ TEST_F(SettingsFile, ValuesAsTheConversionAndTheListsUseThem) {
 }
 
 TEST_F(SettingsFile, DefaultsComeWhenTheFileIsMissingOrWasNeverInitialised) {
-    EXPECT_TRUE(ensure_settings(kFile));
+    EXPECT_EQ(ensure_settings(kFile), SettingsFileState::kDefaultsWritten);
     EXPECT_EQ(read("INI", "SetExist"), 1);
     ini_write_int("2_0:RDO", "1", 20209, kFile);
-    EXPECT_FALSE(ensure_settings(kFile));
+    EXPECT_EQ(ensure_settings(kFile), SettingsFileState::kInPlace);
     EXPECT_EQ(read("2_0:RDO", "1"), 20209);
     ini_write_int("INI", "SetExist", 0, kFile);  // a file that lost its marker
-    EXPECT_TRUE(ensure_settings(kFile));
+    EXPECT_EQ(ensure_settings(kFile), SettingsFileState::kDefaultsWritten);
     EXPECT_EQ(read("2_0:RDO", "1"), 20206);
+}
+
+// A file that cannot be written (a folder in the way of the copy that
+// replaces it): the defaults are not claimed as stored.
+TEST_F(SettingsFile, DefaultsThatCannotBeWrittenAreReported) {
+    const std::filesystem::path blocker = path_beside_program(std::string(kFile) + ".tmp~");
+    std::filesystem::create_directory(blocker);
+    EXPECT_EQ(ensure_settings(kFile), SettingsFileState::kNotStored);
+    EXPECT_FALSE(save_settings(Settings::defaults(), kFile));
+    std::filesystem::remove(blocker);
+    EXPECT_EQ(ensure_settings(kFile), SettingsFileState::kDefaultsWritten);
 }
 
 TEST_F(SettingsFile, SavedChoicesReadBackAndTheSpeedIsStoredInMilliseconds) {
