@@ -84,7 +84,14 @@ bool write(const std::filesystem::path& file, const std::vector<IniChange>& chan
     const std::wstring temp = target + L".tmp~";
     bool removals_only = true;
     for (const IniChange& change : changes) removals_only = removals_only && !change.value;
-    if (removals_only && GetFileAttributesW(target.c_str()) == INVALID_FILE_ATTRIBUTES) return true;  // nothing to remove
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    if (removals_only && attributes == INVALID_FILE_ATTRIBUTES) return true;  // nothing to remove
+    // A file the user made read-only stays as it is. Windows refuses to
+    // replace it anyway; Wine would replace it.
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return false;
+    }
     // On failure the thread's last error tells why (the clean-up keeps it).
     const auto failed = [&] {
         const DWORD error = GetLastError();

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/e2e/varuno_test_fixture.h"
+#include "unitdb/registry.h"
 #include "tests/e2e/win_driver.h"
 
 namespace varuno::e2e {
@@ -225,6 +226,37 @@ TEST_F(MainWindow, StatusBarMarqueeAndItsWholeContent) {
     EXPECT_TRUE(wait_for([&] { return !IsWindow(box); }));
 }
 
+// The first and the last kind show their own pictures in the kind list;
+// 単位の検索 closes the panel and opens the unit search instead.
+TEST_F(MainWindow, KindPanelShowsEachKindsPictureAndOpensTheSearch) {
+    app.click_picture(5024);
+    HWND panel = nullptr;
+    ASSERT_TRUE(wait_for([&] { return (panel = kind_panel()) != nullptr; }));
+    WaitForInputIdle(app.process(), 5000);
+    HWND kinds = GetDlgItem(panel, 1055);
+    // The focus on OK, so that the list draws its picture unselected.
+    PostMessageW(panel, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(panel, 1051)), TRUE);
+    for (int kind : {0, kind_count - 1}) {
+        SendMessageW(kinds, CB_SETCURSEL, static_cast<WPARAM>(kind), 0);
+        RedrawWindow(kinds, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        ASSERT_TRUE(app.processed());
+        const RECT r = rect_of(kinds);
+        const Picture picture = program_picture(kind_icons[static_cast<std::size_t>(kind)]);
+        ASSERT_EQ(picture.w, 16) << kind;
+        EXPECT_TRUE(shows_picture(screen_pixels(r), r.right - r.left, r.bottom - r.top, picture, 0xFF00FF))
+            << "kind " << kind;
+    }
+    screenshot(nullptr, beside_test(L"screenshots\\kind_panel_last.bmp"));
+    click(panel, 1056);
+    ASSERT_TRUE(wait_for([&] { return !IsWindow(panel); }));
+    HWND search = wait_dialog(app.process_id(), utf16("QXtool-Varuno　　単位検索フォーム"));
+    ASSERT_NE(search, nullptr);
+    PostMessageW(search, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(wait_for([&] { return !IsWindow(search); }));
+    ASSERT_TRUE(app.processed());
+    EXPECT_EQ(kind_panel(), nullptr) << "the panel came back";
+}
+
 TEST_F(MainWindow, KindPanelCancelChangesNothingAndFocusesCourtA) {
     app.click_picture(5024);
     HWND panel = nullptr;
@@ -269,26 +301,26 @@ TEST(MainWindowRestart, ExitSavesThePositionAndARestartRestoresIt) {
     ASSERT_TRUE(app.exit_with_ok());
 }
 
+// A second start says so and ends; OK brings the running window back,
+// Cancel leaves it as it is.
 TEST(MainWindowRestart, SecondStartShowsTheRunningWindowAndEnds) {
     fresh_ini_files();
     Varuno first;
     ASSERT_TRUE(first.start());
+    const auto second_start = [](int answer) {
+        ChildProcess second;
+        ASSERT_TRUE(second.start(L"\"" + beside_test(L"varuno.exe").wstring() + L"\""));
+        HWND box = nullptr;
+        ASSERT_TRUE(wait_for([&] { return (box = find_dialog(second.id(), utf16("Varuno：二重起動防止"))) != nullptr; }));
+        EXPECT_EQ(message_text(box), utf16("本ソフトウェアは二重起動できません。\n既に起動済みのVarunoをアクティブにします。"));
+        click(box, answer);
+        EXPECT_EQ(second.exit_code(), 0u);
+    };
     ShowWindow(first.main(), SW_MINIMIZE);
-    STARTUPINFOW si{};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi{};
-    std::wstring command = L"\"" + beside_test(L"varuno.exe").wstring() + L"\"";
-    ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi));
-    HWND box = nullptr;
-    ASSERT_TRUE(wait_for([&] { return (box = find_dialog(pi.dwProcessId, utf16("Varuno：二重起動防止"))) != nullptr; }));
-    EXPECT_EQ(message_text(box), utf16("本ソフトウェアは二重起動できません。\n既に起動済みのVarunoをアクティブにします。"));
-    click(box, IDOK);
-    ASSERT_EQ(WaitForSingleObject(pi.hProcess, 15000), WAIT_OBJECT_0);
-    DWORD code = 99;
-    GetExitCodeProcess(pi.hProcess, &code);
-    EXPECT_EQ(code, 0u);
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
+    second_start(IDCANCEL);
+    EXPECT_TRUE(first.processed());
+    EXPECT_TRUE(IsIconic(first.main()));
+    second_start(IDOK);
     EXPECT_TRUE(wait_for([&] { return !IsIconic(first.main()); }));
     ASSERT_TRUE(first.exit_with_ok());
 }

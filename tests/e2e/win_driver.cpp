@@ -73,9 +73,18 @@ void click(HWND dialog, int id) {
     PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
 
-bool screenshot(HWND window, const std::filesystem::path& file) {
-    RECT r{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    if (window) GetWindowRect(window, &r);
+std::vector<DWORD> bitmap_pixels(HBITMAP bitmap, int w, int h) {
+    BITMAPINFOHEADER info{sizeof info, w, h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    std::vector<DWORD> pixels(static_cast<std::size_t>(w) * h);
+    HDC screen = GetDC(nullptr);
+    GetDIBits(screen, bitmap, 0, static_cast<UINT>(h), pixels.data(), reinterpret_cast<BITMAPINFO*>(&info),
+              DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    for (DWORD& p : pixels) p &= 0xFFFFFF;
+    return pixels;
+}
+
+std::vector<DWORD> screen_pixels(const RECT& r) {
     const int w = r.right - r.left, h = r.bottom - r.top;
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
@@ -83,14 +92,56 @@ bool screenshot(HWND window, const std::filesystem::path& file) {
     HGDIOBJ old = SelectObject(memory, bitmap);
     BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
     SelectObject(memory, old);
-    BITMAPINFOHEADER info{sizeof info, w, h, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-    const int stride = (w * 3 + 3) & ~3;
-    std::vector<char> pixels(static_cast<std::size_t>(stride) * h);
-    GetDIBits(memory, bitmap, 0, static_cast<UINT>(h), pixels.data(), reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
-    DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
-    BITMAPFILEHEADER head{0x4D42, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof info + pixels.size()), 0, 0,
+    std::vector<DWORD> pixels = bitmap_pixels(bitmap, w, h);
+    DeleteObject(bitmap);
+    return pixels;
+}
+
+Picture program_picture(int id) {
+    Picture p;
+    HMODULE exe = LoadLibraryExW(beside_test(L"varuno.exe").c_str(), nullptr,
+                                 LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    if (!exe) return p;
+    auto bitmap = static_cast<HBITMAP>(LoadImageW(exe, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    if (bitmap) {
+        BITMAP b{};
+        GetObjectW(bitmap, sizeof b, &b);
+        p.w = b.bmWidth;
+        p.h = b.bmHeight;
+        p.pixels = bitmap_pixels(bitmap, p.w, p.h);
+        DeleteObject(bitmap);
+    }
+    FreeLibrary(exe);
+    return p;
+}
+
+bool shows_picture(const std::vector<DWORD>& area, int w, int h, const Picture& picture, DWORD transparent) {
+    if (picture.pixels.empty()) return false;
+    const auto at = [](const std::vector<DWORD>& pixels, int width, int x, int y) {
+        return pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)];
+    };
+    for (int y0 = 0; y0 + picture.h <= h; ++y0)
+        for (int x0 = 0; x0 + picture.w <= w; ++x0) {
+            bool same = true;
+            for (int y = 0; same && y < picture.h; ++y)
+                for (int x = 0; same && x < picture.w; ++x) {
+                    const DWORD want = at(picture.pixels, picture.w, x, y);
+                    same = want == transparent || want == at(area, w, x0 + x, y0 + y);
+                }
+            if (same) return true;
+        }
+    return false;
+}
+
+bool screenshot(HWND window, const std::filesystem::path& file) {
+    RECT r{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    if (window) GetWindowRect(window, &r);
+    const std::vector<DWORD> pixels = screen_pixels(r);
+    const DWORD bytes = static_cast<DWORD>(pixels.size() * sizeof(DWORD));
+    BITMAPINFOHEADER info{sizeof info, r.right - r.left, r.bottom - r.top, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    BITMAPFILEHEADER head{0x4D42, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof info + bytes), 0, 0,
                           sizeof(BITMAPFILEHEADER) + sizeof info};
     std::filesystem::create_directories(file.parent_path());
     HANDLE out = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
@@ -98,7 +149,7 @@ bool screenshot(HWND window, const std::filesystem::path& file) {
     DWORD written = 0;
     WriteFile(out, &head, sizeof head, &written, nullptr);
     WriteFile(out, &info, sizeof info, &written, nullptr);
-    WriteFile(out, pixels.data(), static_cast<DWORD>(pixels.size()), &written, nullptr);
+    WriteFile(out, pixels.data(), bytes, &written, nullptr);
     CloseHandle(out);
     return true;
 }

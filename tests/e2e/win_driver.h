@@ -34,8 +34,22 @@ std::wstring message_text(HWND box);
 void click(HWND dialog, int id);
 std::wstring window_text(HWND window);
 
-// Saves the screen area of `window` (or the whole screen) as a 24-bit BMP.
+// Saves the screen area of `window` (or the whole screen) as a 32-bit BMP.
 bool screenshot(HWND window, const std::filesystem::path& file);
+// The pixels (0xRRGGBB) of a bitmap of w x h, bottom row first, and of a
+// rectangle of the screen.
+std::vector<DWORD> bitmap_pixels(HBITMAP bitmap, int w, int h);
+std::vector<DWORD> screen_pixels(const RECT& r);
+// A bitmap resource of varuno.exe beside the test: its size and pixels
+// (empty when there is no such resource).
+struct Picture {
+    int w = 0, h = 0;
+    std::vector<DWORD> pixels;
+};
+Picture program_picture(int id);
+// Whether `picture` shows somewhere in `area` (pixels of w x h, as from
+// screen_pixels), its pixels of colour `transparent` showing anything.
+bool shows_picture(const std::vector<DWORD>& area, int w, int h, const Picture& picture, DWORD transparent);
 
 // A program the test started (or took over): ended with the object if it
 // still runs.
