@@ -227,7 +227,6 @@ LRESULT CALLBACK MainWindow::shortcut_filter(int code, WPARAM wparam, LPARAM lpa
 
 void MainWindow::add_function_buttons() {
     buttons_.hw = window_;
-    buttons_.SetDragArea(0, 50, 0, -1, 1);
     buttons_.InitialPush(IDC_BTN_CLOSE, 5001, 5002, 0);
     buttons_.InitialPush(IDC_BTN_MINIMISE, 5009, 5010, 0);
     buttons_.InitialToggle(IDC_BTN_TOPMOST, 5013, 5014, 5015, 1);
@@ -334,6 +333,7 @@ void MainWindow::apply_dpi(Dpi dpi) {
     if (!(first && dpi.is_base())) show_template_pictures(window_, instance_, IDD_MAIN, dpi, pictures_);
     painter_.set_dpi(instance_, dpi);
     status_.set_dpi(dpi);
+    buttons_.SetDragArea(0, dpi.px(px96::kDragStrip), 0, -1, 1);
 }
 
 // Moved to a monitor of another scale: Windows has already scaled the
@@ -480,7 +480,10 @@ void MainWindow::flip_live_switch() {
 void MainWindow::on_button(int id, int state) {
     switch (id) {
     case IDC_BTN_CLOSE: confirm_exit(); return;
-    case IDC_BTN_MINIMISE: ShowWindow(window_, SW_MINIMIZE); break;
+    case IDC_BTN_MINIMISE:
+        ShowWindow(window_, SW_MINIMIZE);
+        minimised_by_button_ = true;
+        break;
     case IDC_BTN_TOPMOST: set_topmost(state == 1); break;
     case IDC_BTN_HELP: show_popup_menu(IDC_BTN_HELP, IDM_HELP_MENU); return;  // the chosen command moves the focus
     case IDC_BTN_ABOUT: open_about_box(*this); break;
@@ -676,8 +679,9 @@ LRESULT CALLBACK MainWindow::edit_subclass(HWND edit, UINT message, WPARAM wpara
 LRESULT CALLBACK MainWindow::convert_button_subclass(HWND button, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
                                                     DWORD_PTR data) {
     auto& self = *reinterpret_cast<MainWindow*>(data);
-    if (message == WM_LBUTTONDOWN || message == WM_LBUTTONUP) {
-        self.pressed_[GetDlgCtrlID(button) == IDC_CONVERT_A ? 0 : 1] = message == WM_LBUTTONDOWN;
+    if (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK || message == WM_LBUTTONUP) {
+        // A second quick press arrives as a double click: it goes down too.
+        self.pressed_[GetDlgCtrlID(button) == IDC_CONVERT_A ? 0 : 1] = message != WM_LBUTTONUP;
         InvalidateRect(button, nullptr, TRUE);
     }
     return DefSubclassProc(button, message, wparam, lparam);
@@ -737,6 +741,15 @@ INT_PTR MainWindow::handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_INITDIALOG:
         start_up(window_);
         return TRUE;
+    case WM_ACTIVATE:
+        // The dialog manager gives the focus back to the control it had at an
+        // earlier deactivation; after the minimise button it belongs to the
+        // settings button, where the button put it.
+        if (LOWORD(wparam) != WA_INACTIVE && minimised_by_button_) {
+            minimised_by_button_ = false;
+            PostMessageW(window_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(window_, IDC_SETTINGS_BUTTON)), TRUE);
+        }
+        return FALSE;
     case WM_GETMINMAXINFO: {
         auto* info = reinterpret_cast<MINMAXINFO*>(lparam);
         info->ptMinTrackSize = {dpi_.px(px96::kMinTrack.cx), dpi_.px(px96::kMinTrack.cy)};

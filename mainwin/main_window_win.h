@@ -146,6 +146,7 @@ private:
     HWND button_tips_ = nullptr;
     std::array<bool, 2> pressed_{};  // the convert buttons' pressed look
     bool syncing_ = false;           // the program itself is changing a unit box's text or selection
+    bool minimised_by_button_ = false;  // restored, the focus goes to the settings button
 };
 
 } // namespace varuno

@@ -15,6 +15,9 @@ struct Size {
 
 // The header picture, drawn at the window's top-left corner.
 inline constexpr Size kHeader{500, 46};
+// A press in this strip at the window's top (outside the buttons) drags the
+// captionless window.
+inline constexpr int kDragStrip = 50;
 // The right edges of the status bar's five parts.
 inline constexpr std::array<int, 5> kStatusEdges{15, 99, 259, 349, 439};
 // The unit lists (68 wide when closed, from the dialog template): widened

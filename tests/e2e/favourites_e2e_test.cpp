@@ -97,6 +97,47 @@ protected:
     HWND list = nullptr;
 };
 
+// 再換算 needs exactly one row: with none and with two it says so and does
+// nothing; with one the pair goes into court A and the status bar names it.
+// Adding without a before unit says what is missing and closes the panel.
+TEST_F(Favourites, ReconvertNeedsOneRowAndAddingNeedsBothUnits) {
+    store({{0, 4, 7, 0}, {0, 13, 15, 0}});  // 寸法 mm -> m, in -> ft
+    start();
+    ASSERT_TRUE(app.choose_kind(0));
+    open();
+    const std::wstring one_row = utf16("アイテムが選択されていないか、複数のアイテムが選択されています。\n"
+                                       "お気に入り換算リストから、アイテムを一つ選択してください。");
+    for (std::initializer_list<int> rows : {std::initializer_list<int>{}, std::initializer_list<int>{0, 1}}) {
+        select_only(rows);
+        PostMessageW(panel, WM_COMMAND, MAKEWPARAM(kReconvert, BN_CLICKED), 0);
+        EXPECT_EQ(answer("Varuno：エラー", IDOK), one_row) << rows.size() << " rows";
+        EXPECT_TRUE(IsWindow(panel));
+        expect_main_lists(-1, -1, -1, -1);
+    }
+    EXPECT_EQ(stored(0).uses, 0);
+    select_only({1});
+    PostMessageW(panel, WM_COMMAND, MAKEWPARAM(kReconvert, BN_CLICKED), 0);
+    ASSERT_TRUE(panel_closes());
+    ASSERT_TRUE(app.processed());
+    expect_main_lists(13, 15, 15, 13);
+    // The marquee shows the new pair from its next step; turning, it lies
+    // whole in the text seen twice.
+    EXPECT_TRUE(wait_for([&] {
+        const std::wstring units = app.status_part(2);
+        return (units + units).find(utf16("インチ")) != std::wstring::npos;
+    }, 5)) << app.status_part(2);
+
+    app.select(kListABefore, -1);
+    open();
+    PostMessageW(panel, WM_COMMAND, MAKEWPARAM(kAdd, BN_CLICKED), 0);
+    EXPECT_FALSE(answer("Varuno：お気に入り換算登録", IDYES).empty());
+    EXPECT_EQ(answer("Varuno：エラー", IDOK),
+              utf16("換算『前』単位が選択されていません。\n換算『前』単位リストから単位を選択してください。\n\n"
+                    "お気に入りフォームを閉じます。"));
+    EXPECT_TRUE(panel_closes());
+    EXPECT_EQ(fv(L"FV", L"c"), 2);
+}
+
 TEST_F(Favourites, AddingFromCourtBAndReconvertingPutsItReversedIntoCourtB) {
     start();
     ASSERT_TRUE(app.choose_kind(0));  // 寸法, storage order

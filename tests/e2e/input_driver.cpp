@@ -132,16 +132,24 @@ bool click_until(HWND window, const std::function<bool()>& done, int tries) {
     return click_until(centre_of(window), done, tries);
 }
 
-void drag(POINT from, POINT to) {
-    move_to(from);
+void press_at(POINT screen) {
+    move_to(screen);
     std::vector<INPUT> down{button_event(false, false)};
     send(down);
+}
+
+void release() {
+    std::vector<INPUT> up{button_event(false, true)};
+    send(up);
+}
+
+void drag(POINT from, POINT to) {
+    press_at(from);
     for (int step = 1; step <= 5; ++step) {
         Sleep(20);
         move_to({from.x + (to.x - from.x) * step / 5, from.y + (to.y - from.y) * step / 5});
     }
-    std::vector<INPUT> up{button_event(false, true)};
-    send(up);
+    release();
 }
 
 void key(WORD vk, unsigned modifiers) {

@@ -32,6 +32,9 @@ void click_combo_arrow(HWND combo);
 // `tries` clicks, each given a second to show its effect. Answers `done`.
 bool click_until(POINT screen, const std::function<bool()>& done, int tries = 3);
 bool click_until(HWND window, const std::function<bool()>& done, int tries = 3);
+// The left button pressed at a screen point and held; released again.
+void press_at(POINT screen);
+void release();
 // Presses the left button at `from`, moves to `to` in a few steps and
 // releases it there: a drag.
 void drag(POINT from, POINT to);

@@ -420,6 +420,109 @@ TEST_F(RealInput, ShortcutsReachEveryPictureButton) {
     ShowWindow(app.main(), SW_RESTORE);
 }
 
+// The function buttons pressed by the mouse, each doing its own command, and
+// the window dragged by its top strip. After each window command the focus
+// is on the settings button.
+TEST_F(RealInput, FunctionButtonsByMouseAndTheWindowDraggedByItsTopStrip) {
+    focus_by_click(kInputA);
+    HWND about = open_by_click(c(5020), 1010);
+    ASSERT_NE(about, nullptr);
+    ASSERT_TRUE(close_by_click(GetDlgItem(about, IDOK), about));
+    EXPECT_TRUE(wait_for([&] { return focus_id() == 1030; }, 5));
+
+    // ヘルプ opens its menu; Esc closes it and nothing else happens.
+    focus_by_click(kInputA);
+    ASSERT_TRUE(input::click_until(c(5016), [&] { return popup_menu_of(app.main()) != nullptr; }));
+    input::key(VK_ESCAPE);
+    EXPECT_TRUE(wait_for([&] { return popup_menu_of(app.main()) == nullptr; }, 5));
+    EXPECT_EQ(find_dialog(app.process_id(), utf16("Varuno")), nullptr);
+
+    focus_by_click(kInputA);
+    ASSERT_TRUE(input::click_until(c(5012), [&] { return !topmost(app.main()); }));
+    EXPECT_TRUE(wait_for([&] { return focus_id() == 1030; }, 5));
+    ASSERT_TRUE(input::click_until(c(5013), [&] { return topmost(app.main()); }));
+
+    focus_by_click(kInputA);
+    ASSERT_TRUE(input::click_until(c(5008), [&] { return IsIconic(app.main()) != FALSE; }));
+    ShowWindow(app.main(), SW_RESTORE);
+    ASSERT_TRUE(input::to_foreground(app.main()));
+    EXPECT_TRUE(wait_for([&] { return focus_id() == 1030; }, 5)) << "focus on " << focus_id();
+
+    // The strip left of the buttons moves the window with the pointer.
+    const RECT before = rect_of(app.main());
+    const POINT from{before.left + 100, before.top + 10};
+    input::drag(from, {from.x + 60, from.y + 40});
+    EXPECT_TRUE(wait_for([&] {
+        const RECT r = rect_of(app.main());
+        return r.left == before.left + 60 && r.top == before.top + 40;
+    }, 5)) << rect_of(app.main()).left << "," << rect_of(app.main()).top;
+
+    // 閉じる asks first; キャンセル keeps the program.
+    HWND confirm = box_by_click(c(5000), "Varuno：終了確認");
+    ASSERT_NE(confirm, nullptr);
+    ASSERT_TRUE(close_by_click(GetDlgItem(confirm, IDCANCEL), confirm));
+    EXPECT_TRUE(app.processed());
+    EXPECT_TRUE(app.running());
+}
+
+// A click into a court's field, or a unit list dropped down, shows that
+// court's units in the status bar.
+TEST_F(RealInput, TheStatusBarFollowsTheCourtClickedOrOpened) {
+    ASSERT_TRUE(app.choose_kind(0));
+    app.select(kListABefore, 4);   // mm
+    app.select(kListAAfter, 7);    // m
+    app.select(kListBBefore, 13);  // in
+    app.select(kListBAfter, 15);   // ft
+    ASSERT_TRUE(input::to_foreground(app.main()));
+    const auto shows = [&](const char* name) {
+        return wait_for([&] {
+            const std::wstring units = app.status_part(2);  // turning: seen twice, the name lies whole in it
+            return (units + units).find(utf16(name)) != std::wstring::npos;
+        }, 5);
+    };
+    focus_by_click(kInputB);
+    EXPECT_TRUE(shows("インチ"));
+    focus_by_click(kInputA);
+    EXPECT_TRUE(shows("ミリメートル"));
+    ASSERT_TRUE(input::click_until(input::combo_arrow(c(kListBAfter)), [&] { return input::dropped(c(kListBAfter)); }));
+    EXPECT_TRUE(shows("フィート"));
+    input::key(VK_ESCAPE);
+    EXPECT_TRUE(wait_for([&] { return !input::dropped(c(kListBAfter)); }, 5));
+    EXPECT_EQ(app.selection(kListBAfter), 15);
+}
+
+// One pixel of the screen, 0xRRGGBB.
+DWORD screen_pixel(POINT p) { return screen_pixels({p.x, p.y, p.x + 1, p.y + 1}).front(); }
+
+// What the window paints itself, seen on the screen: the court indicator
+// lights court B after its conversion; the convert button's triangle is
+// green, darker while pressed, and red once its court converts live.
+TEST_F(RealInput, TheIndicatorAndTheConvertButtonsShowWhatHappened) {
+    ASSERT_TRUE(app.choose_kind(0));
+    app.select(kListBBefore, 13);  // in
+    app.select(kListBAfter, 15);   // ft
+    ASSERT_TRUE(input::to_foreground(app.main()));
+    type_over(kInputB, L"12");
+    HWND button = c(1037);
+    ASSERT_TRUE(input::click_until(button, [&] { return app.text(kOutputB) == L"1."; }));
+    settle();
+    const RECT indicator = rect_of(c(1043));
+    EXPECT_EQ(screen_pixel({indicator.left + 2, indicator.top + 1}), 0x15BFFFu);     // court B lit
+    EXPECT_EQ(screen_pixel({indicator.left + 1, indicator.bottom - 2}), 0x800000u);  // court A dark
+
+    const RECT r = rect_of(button);
+    const int h = r.bottom - r.top;
+    const POINT triangle{(r.left + r.right) / 2, r.top + h / 2 - h / 6 + 2};
+    EXPECT_EQ(screen_pixel(triangle), 0x00FF00u);
+    input::press_at(input::centre_of(button));
+    EXPECT_TRUE(wait_for([&] { return screen_pixel(triangle) == 0x008000u; }, 5)) << "not pressed";
+    input::release();
+    EXPECT_TRUE(wait_for([&] { return screen_pixel(triangle) == 0x00FF00u; }, 5)) << "still pressed";
+
+    ASSERT_TRUE(input::click_until(c(5040), [&] { return IsWindowVisible(c(5040)) || IsWindowVisible(c(5042)); }));  // 自動
+    EXPECT_TRUE(wait_for([&] { return screen_pixel(triangle) == 0xFF0000u; }, 5)) << "no live look";
+}
+
 // After a favourite is re-converted, and after a search hit is applied, the
 // focus waits in court A's input field for the value.
 TEST_F(RealInput, AfterAFavouriteOrASearchHitTheFocusIsInCourtAsInput) {

@@ -321,5 +321,35 @@ TEST_F(SearchDialog, ResetRestoresTheFirstUseStateButKeepsTheOptions) {
     EXPECT_EQ(find_int(L"CMB_C"), 0);
 }
 
+// The history holds 101 texts at most: a search beyond them drops the
+// oldest, in the drop-down as in the file.
+TEST_F(SearchDialog, TheHistoryKeepsTheNewest101Texts) {
+    ASSERT_GT(search("km"), 0);
+    close();
+    const std::wstring ini = beside_test(L"varuno.ini").wstring();
+    WritePrivateProfileStringW(L"FIND", L"CMB_C", L"101", ini.c_str());
+    for (int i = 0; i < 101; ++i)
+        WritePrivateProfileStringW(L"FIND", std::to_wstring(1000 + i).c_str(), (L"h" + std::to_wstring(i)).c_str(), ini.c_str());
+    WritePrivateProfileStringW(nullptr, nullptr, nullptr, ini.c_str());
+    ASSERT_TRUE(open());
+    ASSERT_EQ(history_count(), 101);
+    ASSERT_GT(search("m"), 0);
+    EXPECT_EQ(history_count(), 101);
+    const auto item_text = [&](int i) {
+        wchar_t text[64] = {};
+        SendMessageW(item(kText), CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+        return std::wstring(text);
+    };
+    EXPECT_EQ(item_text(0), L"h1");
+    EXPECT_EQ(item_text(100), L"m");
+    close();
+    EXPECT_EQ(find_int(L"CMB_C"), 101);
+    wchar_t first[16] = {}, last[16] = {};
+    GetPrivateProfileStringW(L"FIND", L"1000", L"", first, 16, ini.c_str());
+    GetPrivateProfileStringW(L"FIND", L"1100", L"", last, 16, ini.c_str());
+    EXPECT_EQ(std::wstring(first), L"h1");
+    EXPECT_EQ(std::wstring(last), L"m");
+}
+
 } // namespace
 } // namespace varuno::e2e

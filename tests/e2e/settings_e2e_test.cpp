@@ -7,6 +7,7 @@
 
 #include <filesystem>
 
+#include "tests/e2e/input_driver.h"
 #include "tests/e2e/varuno_test_fixture.h"
 #include "tests/e2e/win_driver.h"
 
@@ -138,6 +139,60 @@ TEST_F(Settings, SpeedIsShownInHundredthsClampedAndDrivesTheSample) {
     type_speed(L"120");
     ok_and_answer(IDNO);
     EXPECT_EQ(setting(L"2_1:EDT", L"20300"), 1200);
+}
+
+// The marquee turned one character further: the first character moved to the end.
+bool one_step_on(const std::wstring& before, const std::wstring& after) {
+    return !before.empty() && after == before.substr(1) + before.substr(0, 1);
+}
+
+// Enter and Esc leave the dialog open; the sample keeps its place between
+// openings; OK applies the speed and the decorative line at once, and a
+// stopped marquee goes on from where it stood.
+TEST_F(Settings, KeysDoNothingTheSampleKeepsItsPlaceAndOkAppliesAtOnce) {
+    write_setting(L"2_1:EDT", L"20300", 0);  // the dialog's sample stands still when it opens
+    open();
+    ASSERT_TRUE(input::to_foreground(dialog));
+    for (WORD key : {VK_RETURN, VK_ESCAPE}) {
+        input::key(key);
+        input::settle(dialog);
+        ASSERT_TRUE(processed(GetDlgItem(dialog, 20212)));
+        EXPECT_TRUE(IsWindow(dialog)) << key;
+        EXPECT_EQ(find_dialog(app.process_id(), utf16("Varuno：換算設定適用確認")), nullptr) << key;
+    }
+
+    const std::wstring first = sample();
+    type_speed(L"5");
+    ASSERT_TRUE(wait_for([&] { return sample() != first; }, 3));
+    type_speed(L"0");
+    const std::wstring stopped = sample();
+    cancel();
+    open();
+    const std::wstring opening = sample();
+    type_speed(L"100");  // one step a second
+    ASSERT_TRUE(wait_for([&] { return sample() != opening; }, 3));
+    EXPECT_TRUE(one_step_on(stopped, sample())) << "the sample started over";
+    type_speed(L"0");
+
+    // Speed 0 and no decorative line: both stand still at once.
+    if (checked(kDecor)) press(dialog, kDecor);
+    ok_and_answer(IDNO);
+    const RECT decor = rect_of(app.control(1042));
+    Sleep(700);  // longer than a step of either
+    const std::wstring marquee = app.status_part(2);
+    const std::vector<DWORD> line = screen_pixels(decor);
+    Sleep(700);
+    EXPECT_EQ(app.status_part(2), marquee);
+    EXPECT_TRUE(screen_pixels(decor) == line) << "the decorative line still moves";
+
+    // Both on again: the marquee goes on with its next step.
+    open();
+    type_speed(L"100");  // one step a second
+    press(dialog, kDecor);
+    ok_and_answer(IDNO);
+    ASSERT_TRUE(wait_for([&] { return app.status_part(2) != marquee; }, 3));
+    EXPECT_TRUE(one_step_on(marquee, app.status_part(2))) << app.status_part(2);
+    EXPECT_TRUE(wait_for([&] { return !(screen_pixels(decor) == line); }, 3)) << "the decorative line stands still";
 }
 
 TEST_F(Settings, OkWithNoKeepsTheCourtsAndWithYesEmptiesThemAndResorts) {

@@ -99,10 +99,12 @@ TEST(StatusModel, CourtMarksAndOtherValues) {
     EXPECT_EQ(m.court_text(), cp("－"));
 }
 
-TEST(StatusModel, StoppedMarqueeKeepsItsPositions) {
+// The window stops the marquee by not ticking (speed 0); the model then
+// goes on from the positions it had reached.
+TEST(StatusModel, TicksGoOnFromThePositionsReached) {
     StatusModel m;
     for (int i = 0; i < 5; ++i) m.tick(kWidths);
-    EXPECT_EQ(m.position(1), 5);  // no ticks while the interval is 0, then on from 5
+    EXPECT_EQ(m.position(1), 5);
     m.tick(kWidths);
     EXPECT_EQ(m.position(1), 6);
 }
