@@ -49,7 +49,7 @@ void append_code(std::string& out, int code) {
     out.push_back(char(code & 0xFF));
 }
 
-void append_utf8(std::string& out, char32_t c) {
+void append_code_point(std::string& out, char32_t c) {
     if (c < 0x80) {
         out.push_back(char(c));
     } else if (c < 0x800) {
@@ -144,10 +144,15 @@ std::string from_utf16(std::u16string_view text, bool* lossless) {
     return out;
 }
 
+void append_utf8(std::string& out, std::string_view text) {
+    for (std::size_t i = 0; i < text.size(); i += char_length(text, i))
+        append_code_point(out, decode_char(char_code(text, i)));
+}
+
 std::string to_utf8(std::string_view text) {
     std::string out;
     out.reserve(text.size() * 3 / 2);
-    for (std::size_t i = 0; i < text.size(); i += char_length(text, i)) append_utf8(out, decode_char(char_code(text, i)));
+    append_utf8(out, text);
     return out;
 }
 
