@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/convert_lines.h"
 #include "convert/engine.h"
 #include "platform/cp932.h"
 #include "unitdb/accessors.h"
@@ -30,6 +31,8 @@ constexpr const char* kUsage =
     "  units KIND                          単位種の全単位（格納順）\n"
     "  convert KIND FROM TO EXPRESSION [--style 0|1|2|3] [--after-only]\n"
     "                                      換算する（出力欄と拡大ビューの2行）\n"
+    "  convert KIND FROM TO - [...]        標準入力の1行ごとに換算する（一括）\n"
+    "  table KIND FROM EXPRESSION          値を単位種の全単位で表示する\n"
     "  search TEXT [--case] [--whole] [--fields DIGITS] [--kinds LIST]\n"
     "                                      単位を検索する\n"
     "-- の後の引数はオプションとみなさない（- で始まる数式に: convert 0 mm m -- -5）。\n"
@@ -47,6 +50,9 @@ constexpr const char* kConvertHelp =
     "# と行番号（例: #13）。EXPRESSION は数値または数式（例: 12、(1+2)/4、2^10）。\n"
     "成功すると出力欄の文字列と拡大ビューの行を表示して 0 で終了し、\n"
     "数式エラーのときはエラー表示を出して 1 で終了する。\n"
+    "EXPRESSION が - なら標準入力の1行に1数式を読み、1行ごとに出力欄の文字列、タブ、\n"
+    "拡大ビューの行を書く。換算できない行（空行も）はその行にエラー表示を書いて続け、\n"
+    "1行でもあれば 1 で終了する。\n"
     "  --style N     指数部の表記: 0 e±xxx、1 ×10^±xxx（既定）、2 HTML、3 指数表記しない\n"
     "  --after-only  拡大ビューに換算後だけを表示する\n"
     "  --            これより後の引数はオプションとみなさない（例: -- -5、-- --5）\n";
@@ -61,6 +67,13 @@ constexpr const char* kSearchHelp =
     "  --fields 0134  探す対象（既定: 01234）\n"
     "  --kinds 0,2,寸法  探す単位種（既定: 全て）\n"
     "  --             これより後の引数はオプションとみなさない（- で始まる TEXT に）\n";
+
+constexpr const char* kTableHelp =
+    "使い方: varunoc table KIND FROM EXPRESSION\n"
+    "FROM で表した EXPRESSION の値を、単位種の全単位で表示する。1行に1単位、タブ区切り:\n"
+    "行番号（格納順）、リスト表示、出力欄の文字列。換算できない単位の行はエラー表示になり、\n"
+    "1行でもあれば 1 で終了する。\n"
+    "  --  これより後の引数はオプションとみなさない（例: -- -5）\n";
 
 constexpr const char* kKindsHelp = "使い方: varunoc kinds\n1行に1単位種: 番号、タブ、名前。\n";
 
@@ -127,6 +140,64 @@ int cmd_units(UnitTables& tables, const std::vector<std::string>& a) {
     return 0;
 }
 
+// The display position of the unit that `arg` names (a label or "#row"),
+// or the message that says why there is none.
+struct UnitArgument {
+    int position = -1;
+    std::string error;  // UTF-8, empty when found
+};
+UnitArgument find_unit(const udb& table, const std::string& arg) {
+    const std::vector<int> rows = rows_for(table, arg);
+    if (rows.empty()) return {-1, "単位が見つかりません: " + utf8(arg)};
+    if (rows.size() > 1) {
+        std::string list;
+        for (int r : rows) list += " #" + std::to_string(r);
+        return {-1, "同じ表示の単位が複数あります。行番号で指定してください:" + list};
+    }
+    return {display_position(table, rows[0]), {}};
+}
+
+// The kind, the units and the expression of a command line, checked.
+struct ConversionArguments {
+    ConversionRequest request;
+    std::string error;  // UTF-8: a usage error when not empty
+};
+// `names` are KIND, FROM and optionally TO; `expression` the last argument.
+// The tables keep their storage order here: rows and positions agree.
+ConversionArguments conversion_arguments(UnitTables& tables, const std::vector<std::string>& names,
+                                         const std::string& expression, ConversionSettings settings) {
+    ConversionArguments parsed{{nullptr, false, expression, -1, -1, settings}, {}};
+    const int kind = parse_kind(names[0]);
+    if (kind < 0) {
+        parsed.error = "単位種が見つかりません: " + utf8(names[0]);
+        return parsed;
+    }
+    const udb& table = tables.table(kind);
+    parsed.request.table = &table;
+    parsed.request.temperature = kind == kTemperatureKind;
+    int* ends[2] = {&parsed.request.from_position, &parsed.request.to_position};
+    for (std::size_t side = 0; side + 1 < names.size(); ++side) {
+        const UnitArgument unit = find_unit(table, names[1 + side]);
+        if (!unit.error.empty()) {
+            parsed.error = unit.error;
+            return parsed;
+        }
+        *ends[side] = unit.position;
+    }
+    return parsed;
+}
+
+// One expression per line of standard input between two units.
+int convert_standard_input(const ConversionRequest& request) {
+    UnitPair units(request);
+    const LinesConverted run = convert_lines(units, stdin, stdout);
+    if (!run.io_ok) {
+        std::fputs("入出力エラー。\n", stderr);
+        return 2;
+    }
+    return run.failed > 0 ? 1 : 0;
+}
+
 int cmd_convert(UnitTables& tables, const std::vector<std::string>& args) {
     ConversionSettings settings;
     const auto [a, plain] = split_at_end_of_options(args);
@@ -143,30 +214,41 @@ int cmd_convert(UnitTables& tables, const std::vector<std::string>& args) {
             pos.push_back(a[i]);
         }
     }
+    // "-" reads standard input; after "--" it is an expression like any other.
+    const bool from_input = pos.size() == 4 && pos[3] == "-";
     pos.insert(pos.end(), plain.begin(), plain.end());
     if (pos.size() != 4) return usage_error(kConvertHelp);
-    const int kind = parse_kind(pos[0]);
-    if (kind < 0) return usage_error("単位種が見つかりません: " + utf8(pos[0]));
-    // The tables keep their storage order here: rows and positions agree.
-    const udb& table = tables.table(kind);
-    ConversionRequest request{&table, kind == kTemperatureKind, pos[3], -1, -1, settings};
-    int* ends[2] = {&request.from_position, &request.to_position};
-    for (int side = 0; side < 2; ++side) {
-        const std::vector<int> rows = rows_for(table, pos[1 + side]);
-        if (rows.empty()) return usage_error("単位が見つかりません: " + utf8(pos[1 + side]));
-        if (rows.size() > 1) {
-            std::string list;
-            for (int r : rows) list += " #" + std::to_string(r);
-            return usage_error("同じ表示の単位が複数あります。行番号で指定してください:" + list);
-        }
-        *ends[side] = display_position(table, rows[0]);
-    }
-    const Conversion done = convert(request);
+    const ConversionArguments parsed = conversion_arguments(tables, {pos[0], pos[1], pos[2]}, pos[3], settings);
+    if (!parsed.error.empty()) return usage_error(parsed.error);
+    if (from_input) return convert_standard_input(parsed.request);
+    const Conversion done = convert(parsed.request);
     switch (done.result) {
     case ConversionResult::kConverted: out(done.output + "\n" + done.zoom + "\n"); return 0;
     case ConversionResult::kErrorMark: out(done.output + "\n" + done.zoom + "\n"); return 1;
     default: return usage_error(utf8(validation_message(kCourtA, done.result)));
     }
+}
+
+// The value in every unit of the kind, in storage order.
+int cmd_table(UnitTables& tables, const std::vector<std::string>& args) {
+    const auto [a, plain] = split_at_end_of_options(args);
+    for (const std::string& arg : a)
+        if (arg.rfind("--", 0) == 0) return usage_error(kTableHelp);
+    std::vector<std::string> pos = a;
+    pos.insert(pos.end(), plain.begin(), plain.end());
+    if (pos.size() != 3) return usage_error(kTableHelp);
+    ConversionArguments parsed = conversion_arguments(tables, {pos[0], pos[1]}, pos[2], {});
+    if (!parsed.error.empty()) return usage_error(parsed.error);
+    if (pos[2].empty()) return usage_error(utf8(validation_message(kCourtA, ConversionResult::kNoInput)));
+    const udb& table = *parsed.request.table;
+    int failed = 0;
+    for (int r = 0; r < table.count; ++r) {
+        parsed.request.to_position = display_position(table, r);
+        const Conversion done = convert(parsed.request);
+        if (done.result != ConversionResult::kConverted) ++failed;
+        out(std::to_string(r) + "\t" + unit_label(table, parsed.request.to_position) + "\t" + done.output + "\n");
+    }
+    return failed > 0 ? 1 : 0;
 }
 
 int cmd_search(UnitTables& tables, const std::vector<std::string>& args) {
@@ -257,6 +339,7 @@ int main(int argc, char** argv) {
     if (command == "kinds") return help ? (std::fputs(kKindsHelp, stdout), 0) : cmd_kinds();
     if (command == "units") return help ? (std::fputs(kUnitsHelp, stdout), 0) : cmd_units(tables, args);
     if (command == "convert") return help ? (std::fputs(kConvertHelp, stdout), 0) : cmd_convert(tables, args);
+    if (command == "table") return help ? (std::fputs(kTableHelp, stdout), 0) : cmd_table(tables, args);
     if (command == "search") return help ? (std::fputs(kSearchHelp, stdout), 0) : cmd_search(tables, args);
     std::fputs(kUsage, stderr);
     return 2;

@@ -25,6 +25,22 @@ bool brackets_balance(std::string_view text) {
 
 bool valid_position(const udb* table, int position) { return table && position >= 0 && position < table->count; }
 
+// The temperature expression through kelvin is the from-scale's prefix, the
+// value, the from-scale's suffix and the to-scale's way back.
+struct TemperatureScale {
+    const char* prefix;
+    const char* suffix;
+    const char* to;
+};
+constexpr TemperatureScale kScales[5] = {
+    {"(", "", ")"},                                      // K
+    {"(((", ")+273.15)", ")-273.15"},                    // ℃
+    {"(((5/9)*(", "-32)+273.15)", "-273.15)*(9/5)+32"},  // ﾟF
+    {"(((5/4)*(", ")+273.15)", "-273.15)*(4/5)"},        // ﾟR (Réaumur)
+    {"(((5/9)*(", "))", ")*(9/5)"},                      // ﾟR (Rankine)
+};
+bool temperature_row(int row) { return row >= 0 && row <= 4; }
+
 } // namespace
 
 const std::string kErrorOutput = cp("ERR!ヘルプ参照");
@@ -32,19 +48,7 @@ const std::string kErrorZoom = cp("ERR!ここをクリックしてください�
 const std::string kConversionErrorCaption = cp("Varuno：換算エラー");
 
 std::string compose_temperature(int from_row, int to_row, std::string_view x) {
-    struct Scale {
-        const char* prefix;
-        const char* suffix;
-        const char* to;
-    };
-    static constexpr Scale kScales[5] = {
-        {"(", "", ")"},                                      // K
-        {"(((", ")+273.15)", ")-273.15"},                    // ℃
-        {"(((5/9)*(", "-32)+273.15)", "-273.15)*(9/5)+32"},  // ﾟF
-        {"(((5/4)*(", ")+273.15)", "-273.15)*(4/5)"},        // ﾟR (Réaumur)
-        {"(((5/9)*(", "))", ")*(9/5)"},                      // ﾟR (Rankine)
-    };
-    if (from_row < 0 || from_row > 4 || to_row < 0 || to_row > 4) return "err";
+    if (!temperature_row(from_row) || !temperature_row(to_row)) return "err";
     return std::string(kScales[from_row].prefix) + std::string(x) + kScales[from_row].suffix + kScales[to_row].to;
 }
 
@@ -54,31 +58,50 @@ RatePair select_rates(const udb& table, int from_row, int to_row) {
     return {unit_rate(table, from_row, g), unit_rate(table, to_row, g)};
 }
 
+UnitPair::UnitPair(const ConversionRequest& units)
+    : from_label_(unit_label(*units.table, units.from_position)),
+      to_label_(unit_label(*units.table, units.to_position)),
+      settings_(units.settings) {
+    const udb& table = *units.table;
+    const int from_row = table.order[units.from_position], to_row = table.order[units.to_position];
+    if (!units.temperature) {
+        const RatePair rates = select_rates(table, from_row, to_row);
+        prefix_ = "(";
+        suffix_ = ")*(" + rates.from + ")/(" + rates.to + ")";
+    } else if (temperature_row(from_row) && temperature_row(to_row)) {
+        prefix_ = kScales[from_row].prefix;
+        suffix_ = std::string(kScales[from_row].suffix) + kScales[to_row].to;
+    } else {
+        prefix_ = "err";  // no such scale: every input is an error
+    }
+}
+
+ConversionResult UnitPair::convert(std::string_view input, Conversion& into) {
+    // "a" alone reads as zero.
+    const std::string_view text = input == "a" ? std::string_view("0") : input;
+    expression_.assign(prefix_).append(text).append(suffix_);
+    const double value = FormulaCalculateText(expression_.c_str());
+    // A typed text with unbalanced brackets would break out of its own
+    // brackets and be read as part of the rates: rejected like any error.
+    if (FormulaError != 0 || !std::isfinite(value) || !brackets_balance(text)) {
+        into.output.assign(kErrorOutput);
+        into.zoom.assign(kErrorZoom);
+        return into.result = ConversionResult::kErrorMark;
+    }
+    into.output = format_number(value);
+    into.zoom.clear();
+    if (settings_.zoom_content == 20200) into.zoom.append(text).append(" ").append(from_label_).append(" = ");
+    into.zoom.append(format_exponent(into.output, settings_.exponent_style)).append(" ").append(to_label_);
+    return into.result = ConversionResult::kConverted;
+}
+
 Conversion convert(const ConversionRequest& request) {
     // With no kind chosen yet the lists hold only guidance lines: no unit.
     if (!valid_position(request.table, request.from_position)) return {ConversionResult::kNoBeforeUnit, {}, {}};
     if (!valid_position(request.table, request.to_position)) return {ConversionResult::kNoAfterUnit, {}, {}};
-    const udb& table = *request.table;
-    const int from_row = table.order[request.from_position], to_row = table.order[request.to_position];
     if (request.input.empty()) return {ConversionResult::kNoInput, {}, {}};
-    const std::string text = request.input == "a" ? "0" : std::string(request.input);
-
-    std::string expression;
-    if (request.temperature) {
-        expression = compose_temperature(from_row, to_row, text);
-    } else {
-        const RatePair rates = select_rates(table, from_row, to_row);
-        expression = "(" + text + ")*(" + rates.from + ")/(" + rates.to + ")";
-    }
-    const double value = FormulaCalculateText(expression.c_str());
-    // A typed text with unbalanced brackets would break out of its own
-    // brackets and be read as part of the rates: rejected like any error.
-    if (FormulaError != 0 || !std::isfinite(value) || !brackets_balance(text))
-        return {ConversionResult::kErrorMark, kErrorOutput, kErrorZoom};
-
-    Conversion done{ConversionResult::kConverted, format_number(value), {}};
-    if (request.settings.zoom_content == 20200) done.zoom = text + " " + unit_label(table, request.from_position) + " = ";
-    done.zoom += format_exponent(done.output, request.settings.exponent_style) + " " + unit_label(table, request.to_position);
+    Conversion done{};
+    UnitPair(request).convert(request.input, done);
     return done;
 }
 

@@ -45,6 +45,26 @@ struct Conversion {
 
 Conversion convert(const ConversionRequest& request);
 
+// Converts many inputs between the same two units, as convert() does for
+// each: the expression around the input (rates or temperature scales) and the
+// labels are composed once, and the texts reuse their buffers, so that a
+// stream of inputs costs no allocation per input once the buffers are grown.
+class UnitPair {
+public:
+    // `units` must name two valid positions; its input is not read. The
+    // table must outlive this object.
+    explicit UnitPair(const ConversionRequest& units);
+    // kConverted or kErrorMark, which an empty input gives too (convert()
+    // refuses that one before); `into` holds the texts.
+    ConversionResult convert(std::string_view input, Conversion& into);
+
+private:
+    std::string prefix_, suffix_;          // the expression is prefix_ + input + suffix_
+    std::string from_label_, to_label_;
+    ConversionSettings settings_;
+    std::string expression_;               // scratch, kept for its capacity
+};
+
 // The message of a validation failure, naming the court by its letter
 // ("Aコートの換算『前』単位記号が選択されていません。"); empty for the other results.
 std::string validation_message(Court court, ConversionResult result);

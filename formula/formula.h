@@ -32,7 +32,9 @@
 #ifndef VARUNO_FORMULA_FORMULA_H
 #define VARUNO_FORMULA_FORMULA_H
 
-#if defined(_WIN32)
+#if defined(FORMULA_STATIC)
+#define FORMULA_API
+#elif defined(_WIN32)
 #if defined(FORMULA_BUILD)
 #define FORMULA_API __declspec(dllexport)
 #else

@@ -80,7 +80,7 @@ BOOL CALLBACK collect_monitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
 
 } // namespace
 
-MainWindow::MainWindow(HINSTANCE instance) : instance_(instance) {}
+MainWindow::MainWindow(HINSTANCE instance, StartupClock& clock) : instance_(instance), clock_(clock) {}
 
 MainWindow::~MainWindow() = default;
 
@@ -291,6 +291,7 @@ void MainWindow::restore_position() {
 }
 
 void MainWindow::start_up(HWND window) {
+    clock_.lap("creating the dialog and its controls");
     window_ = window;
     SetPropW(window, kWindowProperty, this);
     SetWindowTextW(window, wide_utf8(contract::kMainWindowTitle).c_str());
@@ -300,25 +301,33 @@ void MainWindow::start_up(HWND window) {
         SendMessageW(edits_[i], EM_LIMITTEXT, kInputLimit, 0);
     }
     apply_dpi(dpi_of(window));
-    tables_.load_all();
+    clock_.lap("title, controls, icons, cursor, pictures for the DPI");
     add_function_buttons();
     shortcuts_ = LoadAcceleratorsW(instance_, MAKEINTRESOURCEW(IDA_MAIN));
     shortcut_hook_.reset(SetWindowsHookExW(WH_MSGFILTER, shortcut_filter, nullptr, GetCurrentThreadId()));
+    clock_.lap("picture buttons, shortcuts");
     // The defaults are in place before anything reads a setting, also at
     // the very first start (when the file does not exist yet).
     if (ensure_settings() == SettingsFileState::kNotStored) save_failed(kSettingsFile);
     settings_ = read_settings();
     restart_decorative_timer(settings_.decorative_line);
+    clock_.lap("settings file");
     subclass_controls();
     restore_position();
+    clock_.lap("subclassing, placement");
     status_.create(window, instance_, settings_.marquee_ms, dpi_);
+    clock_.lap("status bar");
     // Tooltip windows keep Wine from making the window topmost: the buttons'
     // tips come after the window has its place, like the status bar's.
     name_buttons();
+    clock_.lap("button names and tooltips");
     for (HWND list : lists_)
         for (std::string_view line : kGuidanceLines)
             SendMessageW(list, CB_INSERTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(wide_utf8(line).c_str()));
+    clock_.lap("guidance lines");
     if (ini_read_int(contract::kGuideIniSection, contract::kGuideIniKey, contract::kGuideIniFile) == 0) start_guide(window);
+    clock_.lap("guide check");
+    clock_.write();
 }
 
 // At 96 DPI the template's own pictures are the right ones.

@@ -16,6 +16,7 @@
 #include "mainwin/nvbtn.h"
 #include "mainwin/painting_win.h"
 #include "mainwin/save_failure_win.h"
+#include "mainwin/startup_clock_win.h"
 #include "mainwin/status_bar_win.h"
 #include "platform/dpi.h"
 #include "platform/handles_win.h"
@@ -27,7 +28,7 @@ namespace varuno {
 
 class MainWindow : public MainWindowPort, private UnitListView, private CourtDisplay {
 public:
-    explicit MainWindow(HINSTANCE instance);
+    MainWindow(HINSTANCE instance, StartupClock& clock);
     ~MainWindow() override;
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
@@ -122,6 +123,7 @@ private:
     int message_box(std::string_view text, std::string_view caption, UINT type) const;
 
     HINSTANCE instance_;
+    StartupClock& clock_;  // times the steps of start_up
     HWND window_ = nullptr;
     std::array<HWND, 4> lists_{};  // A before, A after, B before, B after
     std::array<HWND, 4> edits_{};  // A input, A output, B input, B output

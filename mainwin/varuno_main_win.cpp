@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "mainwin/main_window_win.h"
+#include "mainwin/startup_clock_win.h"
 #include "platform/wide_text.h"
 #include "resources/window_contract.h"
 
@@ -41,6 +42,7 @@ void refuse_second_start() {
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    StartupClock clock;
     InstanceMutex mutex;
     if (mutex.existed()) {
         refuse_second_start();
@@ -48,7 +50,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     }
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_USEREX_CLASSES};
     InitCommonControlsEx(&controls);
-    MainWindow window(instance);
+    clock.lap("instance check, common controls");
+    MainWindow window(instance, clock);
     // A window that could not be made posts no quit message: end here, and
     // release the mutex, instead of waiting for a message that never comes.
     if (window.run() == -1) {

@@ -1,7 +1,7 @@
 #include "platform/cp932.h"
 
+#include <algorithm>
 #include <cstdint>
-#include <vector>
 
 #include "platform/cp932_table.h"
 
@@ -23,15 +23,13 @@ char16_t decode_single(unsigned b) {
     return u'\uFFFD';  // a lead byte without its trail byte
 }
 
-// CP932 code of every UTF-16 value (0 where the code page has none), built
-// once from the generated pairs: encoding is then one lookup per character.
-const std::uint16_t* encode_table() {
-    static const std::vector<std::uint16_t> table = [] {
-        std::vector<std::uint16_t> t(0x10000, 0);
-        for (int i = 0; i < cp932_detail::kEncodeCount; ++i) t[kEncode[i].unicode] = kEncode[i].code;
-        return t;
-    }();
-    return table.data();
+// CP932 code of a UTF-16 value from the generated pairs, which are sorted by
+// their UTF-16 value: a binary search, with nothing to build at start-up (a
+// program that converts one text should not first fill a 128 KiB table).
+int find_encoding(char16_t c) {
+    const auto* end = kEncode + cp932_detail::kEncodeCount;
+    const auto* pair = std::lower_bound(kEncode, end, c, [](const cp932_detail::EncodePair& p, char16_t u) { return p.unicode < u; });
+    return pair != end && pair->unicode == c ? pair->code : -1;
 }
 
 // CP932 code of one UTF-16 value, or -1 when the code page has none.
@@ -40,8 +38,7 @@ int encode_char(char16_t c) {
     if (c == 0xF8F0) return 0xA0;
     if (c >= 0xFF61 && c <= 0xFF9F) return 0xA1 + (c - 0xFF61);
     if (c >= 0xF8F1 && c <= 0xF8F3) return 0xFD + (c - 0xF8F1);
-    const std::uint16_t code = encode_table()[c];
-    return code ? code : -1;
+    return find_encoding(c);
 }
 
 void append_code(std::string& out, int code) {
@@ -49,7 +46,7 @@ void append_code(std::string& out, int code) {
     out.push_back(char(code & 0xFF));
 }
 
-void append_utf8(std::string& out, char32_t c) {
+void append_code_point(std::string& out, char32_t c) {
     if (c < 0x80) {
         out.push_back(char(c));
     } else if (c < 0x800) {
@@ -144,10 +141,15 @@ std::string from_utf16(std::u16string_view text, bool* lossless) {
     return out;
 }
 
+void append_utf8(std::string& out, std::string_view text) {
+    for (std::size_t i = 0; i < text.size(); i += char_length(text, i))
+        append_code_point(out, decode_char(char_code(text, i)));
+}
+
 std::string to_utf8(std::string_view text) {
     std::string out;
     out.reserve(text.size() * 3 / 2);
-    for (std::size_t i = 0; i < text.size(); i += char_length(text, i)) append_utf8(out, decode_char(char_code(text, i)));
+    append_utf8(out, text);
     return out;
 }
 

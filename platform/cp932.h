@@ -60,6 +60,8 @@ char16_t decode_char(unsigned code);
 std::u16string to_utf16(std::string_view cp932);
 std::string from_utf16(std::u16string_view utf16, bool* lossless = nullptr);
 std::string to_utf8(std::string_view cp932);
+// to_utf8 appended to `utf8`, for callers that reuse one buffer.
+void append_utf8(std::string& utf8, std::string_view cp932);
 std::string from_utf8(std::string_view utf8, bool* lossless = nullptr);
 
 } // namespace varuno::cp932

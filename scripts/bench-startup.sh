@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Measures how long varuno.exe takes from process start to a shown window
 # that accepts input, under Wine on a virtual display, against a minimal
-# Win32 dialog program built the same way. Prints both medians and the ratio.
+# Win32 dialog program built the same way. Prints both medians, the ratio,
+# the peak working sets, and the median time of each of varuno's start-up
+# steps (the program times them when VARUNO_STARTUP_LOG names a file).
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 need_packages "${BUILD_PACKAGES[@]}" "${RUN_PACKAGES[@]}"
@@ -13,4 +15,17 @@ bin="$VARUNO_BUILD/win64/bin"
 # The guide must not start with the program during the measurement.
 printf '[type1]\r\nexp=1\r\n' > "$bin/corvid_varuno.ini"
 cd "$bin"
-xvfb-run -a -s "-screen 0 1280x800x24" bash -c "wine startup_bench.exe varuno.exe minimal_dialog.exe ${1:-9}; wineserver -k"
+rm -f startup-steps.log
+VARUNO_STARTUP_LOG=startup-steps.log xvfb-run -a -s "-screen 0 1280x800x24" \
+    bash -c "wine startup_bench.exe varuno.exe minimal_dialog.exe ${1:-9}; wineserver -k"
+echo "varuno.exe start-up steps, median ms:"
+python3 - startup-steps.log <<'PY'
+import statistics, sys
+steps = {}
+for line in open(sys.argv[1]):
+    name, ms = line.rstrip("\n").split("\t")
+    steps.setdefault(name, []).append(float(ms))
+for name, values in steps.items():
+    print(f"  {name:<55} {statistics.median(values):8.2f}")
+print(f"  {'sum':<55} {sum(statistics.median(v) for v in steps.values()):8.2f}")
+PY

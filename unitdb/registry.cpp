@@ -1,6 +1,7 @@
 #include "unitdb/registry.h"
 
 #include <cstdlib>
+#include <utility>
 
 #include "platform/cp932.h"
 #include "unitdb/builders.h"
@@ -127,11 +128,16 @@ void UnitTables::load_all() {
     for (int k = 0; k < kind_count; ++k) table(k);
 }
 
-udb& UnitTables::table(int kind) {
+const udb& UnitTables::operator[](int kind) const {
     const auto k = static_cast<std::size_t>(kind);
     if (!built_[k] && kind < kind_count && kKinds[k].builder) kKinds[k].builder(&tables_[k]);
     built_[k] = true;
     return tables_[k];
+}
+
+udb& UnitTables::table(int kind) {
+    std::as_const(*this)[kind];
+    return tables_[static_cast<std::size_t>(kind)];
 }
 
 } // namespace varuno

@@ -21,8 +21,11 @@ int find_kind(std::string_view name);
 
 // The unit tables of the kinds, one record each, owned by this object and
 // released with it. A table is built by its builder when it is first asked
-// for (or all at once by load_all); kind 69 is never built and stays empty.
-// Only the tables' display orders change after building (sort_units).
+// for, through either accessor (or all at once by load_all), so that a
+// program builds, and loads the unit-table library of, only the kinds it
+// uses; kind 69 is never built and stays empty. Building does not change
+// what a table holds, only when: the const accessor builds too. Only the
+// tables' display orders change after building (sort_units).
 class UnitTables {
 public:
     UnitTables() = default;
@@ -35,12 +38,12 @@ public:
     void load_all();
     // The table of `kind`, built first if need be. `kind` must be 0 ... 69.
     udb& table(int kind);
-    // A table that has been built (an empty record otherwise).
-    const udb& operator[](int kind) const { return tables_[static_cast<std::size_t>(kind)]; }
+    // The same, for readers.
+    const udb& operator[](int kind) const;
 
 private:
-    std::array<udb, kind_total> tables_{};
-    std::array<bool, kind_total> built_{};
+    mutable std::array<udb, kind_total> tables_{};
+    mutable std::array<bool, kind_total> built_{};
 };
 
 } // namespace varuno

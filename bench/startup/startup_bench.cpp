@@ -1,9 +1,11 @@
 // Start-up time of a Windows program: from CreateProcess until its window is
 // shown and the program waits for input. Starts each program given on the
 // command line several times, alternating, and prints the medians and the
-// ratio of the first to the second.
+// ratio of the first to the second, and each program's peak working set once
+// its window is ready.
 //   startup_bench.exe varuno.exe minimal_dialog.exe [runs]
 #include <windows.h>
+#include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -29,8 +31,9 @@ BOOL CALLBACK find_visible(HWND window, LPARAM data) {
     return TRUE;
 }
 
-// Milliseconds until the program shows a window and is idle, or -1.
-double start_once(const std::wstring& exe) {
+// Milliseconds until the program shows a window and is idle, or -1; the
+// largest peak working set seen goes to `peak_bytes`.
+double start_once(const std::wstring& exe, SIZE_T& peak_bytes) {
     LARGE_INTEGER frequency, begin, end;
     QueryPerformanceFrequency(&frequency);
     std::wstring command = L"\"" + exe + L"\"";
@@ -47,6 +50,9 @@ double start_once(const std::wstring& exe) {
     }
     WaitForInputIdle(pi.hProcess, 10000);
     QueryPerformanceCounter(&end);
+    PROCESS_MEMORY_COUNTERS memory{};
+    memory.cb = sizeof memory;
+    if (GetProcessMemoryInfo(pi.hProcess, &memory, sizeof memory)) peak_bytes = std::max(peak_bytes, memory.PeakWorkingSetSize);
     TerminateProcess(pi.hProcess, 0);
     WaitForSingleObject(pi.hProcess, 10000);
     CloseHandle(pi.hThread);
@@ -69,15 +75,16 @@ int wmain(int argc, wchar_t** argv) {
     }
     const int runs = argc > 3 ? _wtoi(argv[3]) : 7;
     std::vector<double> first, second;
-    start_once(argv[1]);  // warm the file cache for both
-    start_once(argv[2]);
+    SIZE_T first_peak = 0, second_peak = 0;
+    start_once(argv[1], first_peak);  // warm the file cache for both
+    start_once(argv[2], second_peak);
     for (int i = 0; i < runs; ++i) {
-        first.push_back(start_once(argv[1]));
-        second.push_back(start_once(argv[2]));
+        first.push_back(start_once(argv[1], first_peak));
+        second.push_back(start_once(argv[2], second_peak));
     }
     const double a = median(first), b = median(second);
-    std::wprintf(L"%ls: median %.1f ms over %d starts\n", argv[1], a, runs);
-    std::wprintf(L"%ls: median %.1f ms over %d starts\n", argv[2], b, runs);
+    std::wprintf(L"%ls: median %.1f ms over %d starts, peak working set %.0f KiB\n", argv[1], a, runs, first_peak / 1024.0);
+    std::wprintf(L"%ls: median %.1f ms over %d starts, peak working set %.0f KiB\n", argv[2], b, runs, second_peak / 1024.0);
     std::wprintf(L"ratio: %.2f\n", b > 0 ? a / b : 0.0);
     return a > 0 && b > 0 ? 0 : 1;
 }

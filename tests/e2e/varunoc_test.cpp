@@ -1,5 +1,6 @@
 // Runs the real varunoc program beside this test as a user's shell would:
 // UTF-8 arguments, exit codes, standard output and standard error.
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -46,10 +47,13 @@ std::string slurp(const std::filesystem::path& p) {
     return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
-// Runs varunoc with UTF-8 arguments; output goes through files.
-Result varunoc(const std::vector<std::string>& args) {
+// Runs varunoc with UTF-8 arguments and `input` as its standard input;
+// input and output go through files.
+Result varunoc(const std::vector<std::string>& args, const std::string& input = {}) {
+    const auto in_file = path_beside_program("varunoc_test.in");
     const auto out_file = path_beside_program("varunoc_test.out");
     const auto err_file = path_beside_program("varunoc_test.err");
+    std::ofstream(in_file, std::ios::binary) << input;
     Result r;
 #if defined(_WIN32)
     std::wstring command = L"\"" + path_beside_program("varunoc.exe").wstring() + L"\"";
@@ -58,6 +62,7 @@ Result varunoc(const std::vector<std::string>& args) {
         command += L" \"" + std::wstring(w.begin(), w.end()) + L"\"";
     }
     SECURITY_ATTRIBUTES sa{sizeof sa, nullptr, TRUE};
+    HANDLE in = CreateFileW(in_file.c_str(), GENERIC_READ, FILE_SHARE_READ, &sa, OPEN_EXISTING, 0, nullptr);
     HANDLE out = CreateFileW(out_file.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &sa, CREATE_ALWAYS, 0, nullptr);
     HANDLE err = CreateFileW(err_file.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &sa, CREATE_ALWAYS, 0, nullptr);
     STARTUPINFOW si{};
@@ -65,7 +70,7 @@ Result varunoc(const std::vector<std::string>& args) {
     si.dwFlags = STARTF_USESTDHANDLES;
     si.hStdOutput = out;
     si.hStdError = err;
-    si.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    si.hStdInput = in;
     PROCESS_INFORMATION pi{};
     if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si, &pi)) {
         WaitForSingleObject(pi.hProcess, 60000);
@@ -75,13 +80,16 @@ Result varunoc(const std::vector<std::string>& args) {
         CloseHandle(pi.hThread);
         CloseHandle(pi.hProcess);
     }
+    CloseHandle(in);
     CloseHandle(out);
     CloseHandle(err);
 #else
     const std::string exe = path_beside_program("varunoc").string();
     const pid_t pid = fork();
     if (pid == 0) {
-        if (!std::freopen(out_file.c_str(), "wb", stdout) || !std::freopen(err_file.c_str(), "wb", stderr)) _exit(99);
+        if (!std::freopen(in_file.c_str(), "rb", stdin) || !std::freopen(out_file.c_str(), "wb", stdout) ||
+            !std::freopen(err_file.c_str(), "wb", stderr))
+            _exit(99);
         std::vector<char*> argv{const_cast<char*>(exe.c_str())};
         for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
         argv.push_back(nullptr);
@@ -217,6 +225,77 @@ TEST(Varunoc, SearchUsesTheUnitSearchRules) {
     r = varunoc({"search", ";"});
     EXPECT_EQ(r.code, 1);
     EXPECT_NE(r.err.find("見つかりませんでした。"), std::string::npos);
+}
+
+// A batch line is what a one-shot run prints, its two lines joined by a
+// tab: checked for a sample of unit pairs of every kind, with numbers,
+// expressions, the "a" for zero and expressions the evaluator rejects.
+TEST(VarunocBatch, EveryLineAgreesWithAOneShotRunInEveryKind) {
+    const std::vector<std::string> expressions = {"12", "(1+2)/4", "2^10", "-0.5e3", "12*", "a", "1/0", "(3"};
+    for (int kind = 0; kind < 69; ++kind) {
+        const int rows = static_cast<int>(varunoc({"units", std::to_string(kind)}).lines().size());
+        ASSERT_GT(rows, 0) << kind;
+        const std::string from = "#" + std::to_string(kind % rows), to = "#" + std::to_string(rows - 1 - kind % rows);
+        std::vector<std::string> args = {"convert", std::to_string(kind), from, to, "-"};
+        if (kind % 5 == 0) args.insert(args.end(), {"--style", std::to_string(kind % 4), "--after-only"});
+        std::string input;
+        for (const std::string& e : expressions) input += e + (kind % 2 ? "\r\n" : "\n");
+        const Result batch = varunoc(args, input);
+        EXPECT_EQ(batch.code, 1) << kind;  // "12*" and "(3" fail
+        const auto lines = batch.lines();
+        ASSERT_EQ(lines.size(), expressions.size()) << kind;
+        // Two of the expressions, in turn, are run one at a time.
+        for (std::size_t e : {static_cast<std::size_t>(kind) % expressions.size(), static_cast<std::size_t>(kind + 3) % expressions.size()}) {
+            std::vector<std::string> one = args;
+            std::replace(one.begin(), one.end(), std::string("-"), expressions[e]);
+            const Result single = varunoc(one);
+            ASSERT_EQ(single.lines().size(), 2u) << kind << " " << expressions[e];
+            EXPECT_EQ(lines[e], single.lines()[0] + "\t" + single.lines()[1]) << kind << " " << expressions[e];
+        }
+    }
+}
+
+TEST(VarunocBatch, ErrorLinesKeepTheirPlaceAndSetTheExitCode) {
+    const std::string mark = "ERR!ヘルプ参照\tERR!ここをクリックしてください。";
+    Result r = varunoc({"convert", "寸法", "mm", "m", "-"}, "12\n\n1 2\r\n１２\n3");
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.lines(), (std::vector<std::string>{"1.2e-002\t12 mm = 1.2×10^-2 m", mark, mark, mark,
+                                                   "3.e-003\t3 mm = 3×10^-3 m"}));
+    r = varunoc({"convert", "温度", "℃", "ﾟF", "-"}, "100\n0\n");
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.lines(), (std::vector<std::string>{"212.\t100 ℃ = 212 ﾟF", "32.\t0 ℃ = 32 ﾟF"}));
+    r = varunoc({"convert", "0", "mm", "m", "-"}, "");
+    EXPECT_EQ(r.code, 0);
+    EXPECT_TRUE(r.out.empty());
+    // A line longer than the read block is one line all the same (too long
+    // for the evaluator, so an error).
+    r = varunoc({"convert", "0", "mm", "m", "-"}, std::string(3 << 20, '1') + "\n2\n");
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.lines(), (std::vector<std::string>{mark, "2.e-003\t2 mm = 2×10^-3 m"}));
+    // After "--" a "-" is an expression, and units are checked before reading.
+    r = varunoc({"convert", "0", "mm", "m", "--", "-"}, "12\n");
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.lines().size(), 2u);
+    EXPECT_EQ(varunoc({"convert", "0", "mm", "furlong", "-"}, "12\n").code, 2);
+}
+
+TEST(VarunocTable, TheValueInEveryUnitOfTheKind) {
+    Result r = varunoc({"table", "温度", "℃", "100"});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.lines(), (std::vector<std::string>{"0\tK\t373.15", "1\t℃\t100.", "2\tﾟF\t212.", "3\tﾟR\t80.",
+                                                   "4\tﾟR[Rankine]\t671.67"}));
+    r = varunoc({"table", "寸法", "yd", "--", "-1"});
+    EXPECT_EQ(r.code, 0);
+    const auto lines = r.lines();
+    ASSERT_EQ(lines.size(), varunoc({"units", "寸法"}).lines().size());
+    EXPECT_EQ(lines[13], "13\tin\t" + varunoc({"convert", "寸法", "yd", "in", "--", "-1"}).lines().at(0));
+    r = varunoc({"table", "0", "m", "2*"});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.lines().at(0), "0\tnm\tERR!ヘルプ参照");
+    EXPECT_EQ(varunoc({"table", "0", "m"}).code, 2);
+    EXPECT_EQ(varunoc({"table", "0", "m", ""}).code, 2);
+    EXPECT_EQ(varunoc({"table", "0", "furlong", "1"}).code, 2);
+    EXPECT_EQ(lines_of(varunoc({"table", "0", "m", "1", "--x"}).err).at(0).rfind("使い方: varunoc table", 0), 0u);
 }
 
 } // namespace

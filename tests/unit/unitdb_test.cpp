@@ -1,6 +1,7 @@
 // The registry, labels, sort orders, list filling and the unit search.
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -62,6 +63,21 @@ TEST(Registry, SixtyNineKindsFromLengthToPackingBoxes) {
     EXPECT_EQ(kind_icons[0], 600);
     EXPECT_EQ(kind_icons[3], 193);
     EXPECT_EQ(kind_icons[69], 204);
+}
+
+// Readers need not know whether a table was asked for before: the first
+// access through either accessor builds it, once.
+TEST(Registry, EitherAccessorBuildsATableOnce) {
+    const UnitTables fresh;
+    const udb& pressure = fresh[5];
+    EXPECT_EQ(pressure.count, test::tables()[5].count);
+    EXPECT_EQ(&fresh[5], &pressure);
+    EXPECT_EQ(pressure.rows, fresh[5].rows);
+    EXPECT_EQ(fresh[69].count, 0);
+    UnitTables other;
+    udb& length = other.table(0);
+    EXPECT_EQ(&std::as_const(other)[0], &length);
+    EXPECT_EQ(other[0].rows, length.rows);
 }
 
 TEST(Labels, SymbolCountryAndAuxiliary) {

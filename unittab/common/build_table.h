@@ -4,7 +4,9 @@
 
 #include "unitdb/udb.h"
 
-#if defined(_WIN32)
+#if defined(UNITTAB_STATIC)
+#define UNITTAB_BUILDER extern "C"
+#elif defined(_WIN32)
 #define UNITTAB_BUILDER extern "C" __declspec(dllexport)
 #else
 #define UNITTAB_BUILDER extern "C" __attribute__((visibility("default")))
