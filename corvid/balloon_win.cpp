@@ -8,8 +8,10 @@
 #include "corvid/guide_win.h"
 #include "corvid/layout.h"
 #include "corvid_resource.h"
-#include "platform/wide_text.h"
 #include "platform/child_rect_win.h"
+#include "platform/dpi_win.h"
+#include "platform/wide_text.h"
+#include "resources/pixel_sizes.h"
 
 namespace varuno::corvid {
 
@@ -17,7 +19,6 @@ constexpr COLORREF kTourColour = RGB(255, 255, 155);
 constexpr COLORREF kExitColour = RGB(255, 204, 255);
 constexpr COLORREF kTextColour = RGB(70, 70, 70);
 constexpr int kFirstButton = IDC_BALLOON_OK, kLastButton = IDC_BALLOON_PREVIOUS;
-constexpr POINT kDecorations[5] = {{50, 20}, {50, 130}, {100, 90}, {150, 50}, {150, 160}};
 constexpr UINT kTextFormat = DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX;
 constexpr UINT kFocusStage = WM_APP + 2;  // posted once the balloon shows
 
@@ -27,7 +28,9 @@ struct Balloon {
     TourStage stage;
     HWND window = nullptr;
     UniqueBrush brush;
-    UniqueBitmap decoration;  // tour balloons only
+    Dpi dpi;                  // of the monitor the balloon is on
+    UniqueFont font;          // the text's, for dpi
+    UniqueBitmap decoration;  // tour balloons only, for dpi
     bool has_region = false;
 
     bool exit_confirm() const { return stage == TourStage::kExitConfirm; }
@@ -35,21 +38,24 @@ struct Balloon {
 
 namespace {
 
+namespace px = px96::corvid;
+
 // The text on show. The greeting is chosen whenever it is drawn, from the
 // completion mark as it stands then.
 std::wstring balloon_text(const Balloon& b) { return wide_utf8(stage_text(b.stage, tour_seen())); }
 
-// The text's area: the body inset by 10 pixels.
-RECT text_area(HWND window) {
-    RECT r = child_rect(window, IDC_BALLOON_BODY);
-    InflateRect(&r, -10, -10);
+// The text's area: the body inset by 10 pixels (at 96 DPI).
+RECT text_area(const Balloon& b) {
+    RECT r = child_rect(b.window, IDC_BALLOON_BODY);
+    const int inset = b.dpi.px(px::kBalloonTextInset);
+    InflateRect(&r, -inset, -inset);
     return r;
 }
 
 int text_height(const Balloon& b, const std::wstring& text) {
-    RECT area = text_area(b.window);
+    RECT area = text_area(b);
     WindowDC dc(b.window);
-    Selected font(dc.get(), b.guide.text_font());
+    Selected font(dc.get(), b.font.get());
     DrawTextW(dc.get(), text.c_str(), static_cast<int>(text.size()), &area, kTextFormat | DT_CALCRECT);
     return area.bottom - area.top;
 }
@@ -59,8 +65,9 @@ int text_height(const Balloon& b, const std::wstring& text) {
 void build_region(Balloon& b) {
     const RECT body = child_rect(b.window, IDC_BALLOON_BODY);
     const RECT tail = child_rect(b.window, IDC_BALLOON_TAIL);
-    UniqueRegion bubble(CreateRoundRectRgn(body.left, body.top, body.right, body.bottom, 10, 10));
-    const auto corners = tail_polygon({tail.left, tail.top, tail.right, tail.bottom}, b.exit_confirm());
+    const int corner = b.dpi.px(px::kBalloonCorner);
+    UniqueRegion bubble(CreateRoundRectRgn(body.left, body.top, body.right, body.bottom, corner, corner));
+    const auto corners = tail_polygon({tail.left, tail.top, tail.right, tail.bottom}, b.exit_confirm(), b.dpi);
     POINT points[4];
     for (int i = 0; i < 4; ++i) points[i] = {corners[i].x, corners[i].y};
     UniqueRegion pointer(CreatePolygonRgn(points, 4, WINDING));
@@ -87,6 +94,35 @@ void subclass_buttons(Balloon& b, bool on) {
     b.guide.labels().set_button_held(false);
 }
 
+// The text's font and the decoration for the balloon's DPI; the buttons
+// below the text, the body as tall as text and buttons, the bubble cut
+// around it, and the balloon beside the character, inside the work area.
+void lay_out(Balloon& b) {
+    b.dpi = dpi_of(b.window);
+    b.font = b.guide.text_font(b.dpi);
+    if (!b.exit_confirm()) b.decoration = load_picture(b.guide.instance(), IDB_DECORATION, b.dpi);
+
+    const RECT body_rect = child_rect(b.window, IDC_BALLOON_BODY);
+    const RECT area = text_area(b);
+    int y = area.top + text_height(b, balloon_text(b)) + b.dpi.px(px::kBalloonTextInset);
+    for (const ButtonPlace& place : balloon_buttons(b.stage, body_rect.left, body_rect.right, b.dpi))
+        SetWindowPos(GetDlgItem(b.window, place.button), nullptr, place.x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW);
+    y += b.dpi.px(px::kButtonRowHeight);
+    SetWindowPos(GetDlgItem(b.window, IDC_BALLOON_BODY), nullptr, 0, 0, body_rect.right - body_rect.left, y - body_rect.top,
+                 SWP_NOMOVE | SWP_NOZORDER);
+    build_region(b);
+
+    RECT character{}, client{};
+    GetWindowRect(b.guide.character_window(), &character);
+    GetClientRect(b.window, &client);
+    const RECT tail = child_rect(b.window, IDC_BALLOON_TAIL);
+    const Point at = balloon_in_work_area({character.left, character.top, character.right, character.bottom}, client.right,
+                                          y, b.exit_confirm(), tail_tip_y({tail.left, tail.top, tail.right, tail.bottom}, b.dpi),
+                                          work_area_of(b.guide.character_window()), b.dpi);
+    SetWindowPos(b.window, HWND_TOPMOST, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+    InvalidateRect(b.window, nullptr, TRUE);
+}
+
 void open(Balloon& b) {
     b.brush.reset(CreateSolidBrush(b.exit_confirm() ? kExitColour : kTourColour));
     HWND main = find_main_window();
@@ -99,34 +135,11 @@ void open(Balloon& b) {
     HWND body = GetDlgItem(b.window, IDC_BALLOON_BODY);
     ShowWindow(body, SW_HIDE);
     ShowWindow(GetDlgItem(b.window, IDC_BALLOON_TAIL), SW_HIDE);
-    if (!b.exit_confirm()) {
-        subclass_buttons(b, true);
-        b.decoration.reset(static_cast<HBITMAP>(
-            LoadImageW(b.guide.instance(), MAKEINTRESOURCEW(IDB_DECORATION), IMAGE_BITMAP, 0, 0, 0)));
-    }
-
+    if (!b.exit_confirm()) subclass_buttons(b, true);
     // The body never shows, but carries the text for screen readers.
-    const std::wstring text = balloon_text(b);
-    SetWindowTextW(body, text.c_str());
-    const RECT body_rect = child_rect(b.window, IDC_BALLOON_BODY);
-    int y = text_height(b, text) + 20;
-    for (const ButtonPlace& place : balloon_buttons(b.stage, body_rect.left, body_rect.right))
-        SetWindowPos(GetDlgItem(b.window, place.button), nullptr, place.x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW);
-    y += kButtonRowHeight;
-
+    SetWindowTextW(body, balloon_text(b).c_str());
     b.guide.labels().open(b.stage, main, b.window);
-    SetWindowPos(body, nullptr, 0, 0, body_rect.right - body_rect.left, y, SWP_NOMOVE | SWP_NOZORDER);
-    build_region(b);
-
-    RECT character{}, client{};
-    GetWindowRect(b.guide.character_window(), &character);
-    GetClientRect(b.window, &client);
-    const RECT tail = child_rect(b.window, IDC_BALLOON_TAIL);
-    const Point at = balloon_in_work_area({character.left, character.top, character.right, character.bottom}, client.right,
-                                          y, b.exit_confirm(), (tail.top + tail.bottom) / 2 - 9,
-                                          work_area_of(b.guide.character_window()));
-    SetWindowPos(b.window, HWND_TOPMOST, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
-    InvalidateRect(b.window, nullptr, TRUE);
+    lay_out(b);
     set_guide_title(b.window);
     PostMessageW(b.window, kFocusStage, 0, 0);
 }
@@ -140,14 +153,15 @@ void paint(Balloon& b) {
         GetObjectW(b.decoration.get(), sizeof size, &size);
         MemoryDC memory(dc);
         Selected picture(memory.get(), b.decoration.get());
-        for (const POINT& at : kDecorations) BitBlt(dc, at.x, at.y, size.bmWidth, size.bmHeight, memory.get(), 0, 0, SRCCOPY);
+        for (const px96::Point& at : px::kDecorations)
+            BitBlt(dc, b.dpi.px(at.x), b.dpi.px(at.y), size.bmWidth, size.bmHeight, memory.get(), 0, 0, SRCCOPY);
     }
     const std::wstring text = balloon_text(b);
     {
-        Selected font(dc, b.guide.text_font());
+        Selected font(dc, b.font.get());
         SetTextColor(dc, kTextColour);
         SetBkMode(dc, TRANSPARENT);
-        RECT area = text_area(b.window);
+        RECT area = text_area(b);
         DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area, kTextFormat);
     }
     EndPaint(b.window, &ps);
@@ -191,6 +205,16 @@ INT_PTR CALLBACK balloon_proc(HWND window, UINT message, WPARAM wparam, LPARAM l
             EndDialog(window, LOWORD(wparam));
         }
         return TRUE;
+    case WM_DPICHANGED: {
+        // Windows has scaled the template's controls and font; the balloon
+        // takes the suggested rectangle and lays itself out again for the
+        // new DPI, beside the character.
+        const RECT& suggested = *reinterpret_cast<const RECT*>(lparam);
+        SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                     suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        lay_out(*b);
+        return TRUE;
+    }
     case WM_CLOSE:
         return TRUE;
     case WM_DESTROY:
@@ -204,7 +228,7 @@ INT_PTR CALLBACK balloon_proc(HWND window, UINT message, WPARAM wparam, LPARAM l
 } // namespace
 
 int Guide::run_balloon(TourStage stage) {
-    Balloon b{*this, stage, nullptr, {}, {}, false};
+    Balloon b{*this, stage};
     const bool owned = stage == TourStage::kFarewell || stage == TourStage::kExitConfirm;
     const int template_id = stage == TourStage::kExitConfirm ? IDD_EXIT_BALLOON : IDD_BALLOON;
     balloon_ = &b;

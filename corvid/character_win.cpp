@@ -10,8 +10,10 @@
 #include "corvid/guide_win.h"
 #include "corvid/splash_win.h"
 #include "corvid_resource.h"
+#include "platform/dpi_win.h"
 #include "platform/ini.h"
 #include "platform/wide_text.h"
+#include "resources/pixel_sizes.h"
 #include "resources/window_contract.h"
 
 namespace varuno::corvid {
@@ -31,9 +33,19 @@ void wait_until_ready(HWND main) {
     }
 }
 
+// Where the client area starts in the window: inside the border, which
+// is as wide at every DPI.
+POINT client_offset(HWND window) {
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    return {origin.x - frame.left, origin.y - frame.top};
+}
+
 } // namespace
 
-Guide::Guide(HINSTANCE instance) : instance_(instance), text_font_(fonts_.create(GuideFace::kPGothic, 10)) {}
+Guide::Guide(HINSTANCE instance) : instance_(instance) {}
 
 // The hidden owner stays out of sight; a second start of the guide shows
 // it. Closing it then ends the guide the same way as closing the character.
@@ -72,13 +84,14 @@ void Guide::stop() {
     EndDialog(character_, 0);
 }
 
-// Sizes the window to the picture and cuts it to the character: every
-// pixel that is not pure green, and the pixel at the origin. The picture is
-// read once into memory and cut row by row into runs, which gives the same
-// shape as testing and adding each pixel on its own, much faster.
+// Sizes the window to the picture for its DPI and cuts it to the
+// character: every pixel that is not pure green, and the pixel at the
+// origin. A picture scaled between the renders takes the nearest pixels, so
+// that the green stays exact. The picture is read once into memory and cut
+// row by row into runs, which gives the same shape as testing and adding
+// each pixel on its own, much faster.
 bool Guide::take_shape() {
-    picture_.reset(static_cast<HBITMAP>(
-        LoadImageW(instance_, MAKEINTRESOURCEW(IDB_CHARACTER), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    picture_ = load_picture(instance_, IDB_CHARACTER, dpi_, Resample::kNearest);
     if (!picture_) return false;
     BITMAP picture{};
     GetObjectW(picture_.get(), sizeof picture, &picture);
@@ -132,7 +145,7 @@ bool Guide::place_windows(HWND main) {
     RECT client{};
     GetClientRect(main, &client);
     const GuidePlacement place = guide_placement(GetSystemMetrics(SM_CXMAXIMIZED), GetSystemMetrics(SM_CYMAXIMIZED),
-                                                 client.right, client.bottom);
+                                                 client.right, client.bottom, dpi_);
     if (!place.fits) {
         show_message(character_, kScreenTooSmall);
         return false;
@@ -143,11 +156,25 @@ bool Guide::place_windows(HWND main) {
     return true;
 }
 
-void Guide::start_up() {
-    icon_.reset(static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_CORVID), IMAGE_ICON, 32, 32, 0)));
+bool Guide::apply_dpi() {
+    icon_ = load_icon(instance_, IDI_CORVID, px96::corvid::kIcon, dpi_);
     SendMessageW(character_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
+    return take_shape();
+}
+
+// On another monitor's DPI the character moves where Windows suggests and
+// takes the picture and shape made for it; the balloon on show stays.
+void Guide::on_dpi_changed(Dpi dpi, const RECT& suggested) {
+    dpi_ = dpi;
+    SetWindowPos(character_, nullptr, suggested.left, suggested.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    apply_dpi();
+    InvalidateRect(character_, nullptr, FALSE);
+}
+
+void Guide::start_up() {
+    dpi_ = dpi_of(character_);
     Splash splash(*this);
-    const bool shaped = take_shape();
+    const bool shaped = apply_dpi();
     splash.close();
     if (!shaped) return stop();
     HWND main = find_or_start_main();
@@ -179,22 +206,25 @@ void Guide::paint_character() {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(character_, &ps);
     {
+        // The window's shape is in window coordinates: the picture is drawn
+        // from the client area's offset, so that it fills the shape.
+        const POINT offset = client_offset(character_);
         MemoryDC memory(dc);
         Selected picture(memory.get(), picture_.get());
-        BitBlt(dc, 0, 0, size_.cx, size_.cy, memory.get(), 1, 1, SRCCOPY);
+        BitBlt(dc, 0, 0, size_.cx, size_.cy, memory.get(), offset.x, offset.y, SRCCOPY);
     }
     EndPaint(character_, &ps);
 }
 
-INT_PTR CALLBACK Guide::character_proc(HWND window, UINT message, WPARAM, LPARAM lparam) {
+INT_PTR CALLBACK Guide::character_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     if (message == WM_INITDIALOG) SetWindowLongPtrW(window, DWLP_USER, lparam);
     auto* guide = reinterpret_cast<Guide*>(GetWindowLongPtrW(window, DWLP_USER));
     if (!guide) return FALSE;
     if (message == WM_INITDIALOG) guide->character_ = window;
-    return guide->character(message);
+    return guide->character(message, wparam, lparam);
 }
 
-INT_PTR Guide::character(UINT message) {
+INT_PTR Guide::character(UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
     case WM_INITDIALOG:
         start_up();
@@ -221,6 +251,9 @@ INT_PTR Guide::character(UINT message) {
     }
     case WM_COMMAND:
         return TRUE;  // Escape and Enter change nothing
+    case WM_DPICHANGED:
+        on_dpi_changed(Dpi(LOWORD(wparam)), *reinterpret_cast<const RECT*>(lparam));
+        return TRUE;
     case WM_CLOSE:
         stop_ = true;
         end_balloon(kBalloonClosed);

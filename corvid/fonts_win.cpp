@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/handles_win.h"
 #include "platform/wide_text.h"
 
 namespace varuno::corvid {
@@ -72,18 +73,19 @@ bool system_font_is_japanese() {
 
 } // namespace
 
-HFONT GuideFonts::create(GuideFace face, int points) {
+HFONT GuideFonts::create(GuideFace face, int points, Dpi dpi) {
     if (face == GuideFace::kSystemFont && system_font_is_japanese()) {
+        // The stock font is made for the system's DPI: scaled to the monitor's.
         LOGFONTW system{};
         GetObjectW(GetStockObject(SYSTEM_FONT), sizeof system, &system);
+        const int system_dpi = GetDeviceCaps(WindowDC(nullptr).get(), LOGPIXELSY);
+        system.lfHeight = MulDiv(system.lfHeight, dpi.value(), system_dpi);
+        system.lfWidth = MulDiv(system.lfWidth, dpi.value(), system_dpi);
         return CreateFontIndirectW(&system);
     }
     std::wstring& name = faces_[static_cast<std::size_t>(face)];
     if (name.empty()) name = chosen_face(face);
-    HDC dc = GetDC(nullptr);
-    const int height = -MulDiv(points, GetDeviceCaps(dc, LOGPIXELSY), 72);
-    ReleaseDC(nullptr, dc);
-    return CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
+    return CreateFontW(dpi.font_height(points), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
                        CLIP_DEFAULT_PRECIS, PROOF_QUALITY, DEFAULT_PITCH | FF_DONTCARE, name.c_str());
 }
 

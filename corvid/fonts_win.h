@@ -7,6 +7,8 @@
 #include <array>
 #include <string>
 
+#include "platform/dpi.h"
+
 namespace varuno::corvid {
 
 enum class GuideFace {
@@ -20,9 +22,9 @@ enum class GuideFace {
 // runs) and makes fonts of them.
 class GuideFonts {
 public:
-    // A font of `points` points on the screen: normal weight, the Shift_JIS
-    // character set, proof quality. The caller deletes it.
-    HFONT create(GuideFace face, int points);
+    // A font of `points` points on a monitor of `dpi`: normal weight, the
+    // Shift_JIS character set, proof quality. The caller deletes it.
+    HFONT create(GuideFace face, int points, Dpi dpi);
 
 private:
     std::array<std::wstring, 4> faces_;  // chosen on first use

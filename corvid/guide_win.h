@@ -11,6 +11,7 @@
 #include "corvid/layout.h"
 #include "corvid/names.h"
 #include "corvid/tour.h"
+#include "platform/dpi.h"
 #include "platform/handles_win.h"
 
 namespace varuno::corvid {
@@ -45,6 +46,7 @@ private:
         std::string text;  // CP932; its size is the length in bytes
         HWND window = nullptr;
         LabelGeometry shape{};
+        UniqueFont font;  // the caption's, for the DPI when the label opened
     };
     static INT_PTR CALLBACK proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
     void lay_out(Label& label);
@@ -57,6 +59,7 @@ private:
     LabelBlink blink_;
     bool held_ = false;
     HWND balloon_ = nullptr;
+    Dpi dpi_;  // of the monitor of varuno's window, when the labels opened
     std::array<UniqueBrush, 2> blink_brushes_;  // the two blink colours, made when first needed
 };
 
@@ -71,8 +74,9 @@ public:
     HINSTANCE instance() const { return instance_; }
     HWND owner() const { return owner_; }
     GuideFonts& fonts() { return fonts_; }
-    // The 10-point "ＭＳ Ｐゴシック" of the balloons' and labels' texts.
-    HFONT text_font() const { return text_font_.get(); }
+    // The 10-point "ＭＳ Ｐゴシック" of the balloons' and labels' texts, for
+    // a window on a monitor of `dpi`.
+    UniqueFont text_font(Dpi dpi) { return UniqueFont(fonts_.create(GuideFace::kPGothic, 10, dpi)); }
     Labels& labels() { return labels_; }
     HWND character_window() const { return character_; }
 
@@ -89,8 +93,11 @@ private:
     friend struct Balloon;
     static LRESULT CALLBACK owner_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
     static INT_PTR CALLBACK character_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
-    INT_PTR character(UINT message);
+    INT_PTR character(UINT message, WPARAM wparam, LPARAM lparam);
     void start_up();
+    // The icon, picture and shape for the character's DPI.
+    bool apply_dpi();
+    void on_dpi_changed(Dpi dpi, const RECT& suggested);
     bool take_shape();
     HWND find_or_start_main();
     bool place_windows(HWND main);
@@ -102,7 +109,7 @@ private:
     HWND owner_ = nullptr;
     HWND character_ = nullptr;
     GuideFonts fonts_;
-    UniqueFont text_font_;
+    Dpi dpi_;  // the character's
     UniqueBitmap picture_;
     UniqueIcon icon_;
     SIZE size_{};

@@ -7,7 +7,9 @@
 #include "corvid/layout.h"
 #include "corvid_resource.h"
 #include "platform/cp932.h"
+#include "platform/dpi_win.h"
 #include "platform/wide_text.h"
+#include "resources/pixel_sizes.h"
 
 namespace varuno::corvid {
 namespace {
@@ -16,13 +18,15 @@ constexpr UINT_PTR kBlinkTimer = 1;
 constexpr COLORREF kCaptionColour = RGB(255, 255, 255);
 constexpr COLORREF kBlinkColours[2] = {RGB(255, 0, 0), RGB(128, 0, 0)};
 
+namespace px = px96::corvid;
+
 // The target's rectangle on the screen, or false when the main window has no
 // such control.
-bool target_rect(const PointerLabel& label, HWND main, Rect& out) {
+bool target_rect(const PointerLabel& label, HWND main, Dpi dpi, Rect& out) {
     RECT r{};
     if (label.target == kFixedTarget) {
         GetWindowRect(main, &r);
-        out = fixed_target(r.left, r.top);
+        out = fixed_target(r.left, r.top, dpi);
         return true;
     }
     HWND control = GetDlgItem(main, label.target);
@@ -35,18 +39,20 @@ bool target_rect(const PointerLabel& label, HWND main, Rect& out) {
 } // namespace
 
 // Measures the caption, cuts the window to ring and caption box, and moves
-// it around the target, inside the work area.
+// it around the target, inside the work area; all at the DPI of varuno's
+// window, whose controls the label circles.
 void Labels::lay_out(Label& label) {
+    label.font = guide_.text_font(dpi_);
     const std::wstring text = wide(label.text);
     SIZE extent{};
     {
         WindowDC dc(label.window);
-        Selected font(dc.get(), guide_.text_font());
+        Selected font(dc.get(), label.font.get());
         GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &extent);
     }
     const RECT target{label.target.left, label.target.top, label.target.right, label.target.bottom};
-    label.shape = label_in_work_area(label_geometry(label.target, extent.cx, extent.cy, GetSystemMetrics(SM_CXMAXIMIZED)),
-                                     work_area_at(target));
+    label.shape = label_in_work_area(
+        label_geometry(label.target, extent.cx, extent.cy, GetSystemMetrics(SM_CXMAXIMIZED), dpi_), work_area_at(target));
     const LabelGeometry& g = label.shape;
     // A target larger than the template's window would have its ring cut
     // off: the window grows to hold the whole shape.
@@ -57,8 +63,8 @@ void Labels::lay_out(Label& label) {
 
     UniqueRegion shape(CreateEllipticRgn(g.outer.left, g.outer.top, g.outer.right, g.outer.bottom));
     UniqueRegion hole(CreateEllipticRgn(g.inner.left, g.inner.top, g.inner.right, g.inner.bottom));
-    UniqueRegion caption(CreateRoundRectRgn(g.caption.left, g.caption.top, g.caption.right, g.caption.bottom,
-                                            kLabelCornerEllipse, kLabelCornerEllipse));
+    const int corner = dpi_.px(px::kLabelCorner);
+    UniqueRegion caption(CreateRoundRectRgn(g.caption.left, g.caption.top, g.caption.right, g.caption.bottom, corner, corner));
     CombineRgn(shape.get(), shape.get(), hole.get(), RGN_DIFF);
     CombineRgn(shape.get(), shape.get(), caption.get(), RGN_OR);
     SetWindowPos(label.window, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -70,11 +76,12 @@ void Labels::paint(Label& label) {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(label.window, &ps);
     {
-        Selected font(dc, guide_.text_font());
+        Selected font(dc, label.font.get());
         SetTextColor(dc, kCaptionColour);
         SetBkMode(dc, TRANSPARENT);
-        RECT box{label.shape.caption.left + kCaptionInset, label.shape.caption.top + kCaptionInset,
-                 label.shape.caption.right - kCaptionInset, label.shape.caption.bottom - kCaptionInset};
+        RECT box{label.shape.caption.left, label.shape.caption.top, label.shape.caption.right, label.shape.caption.bottom};
+        const int inset = dpi_.px(px::kCaptionInset);
+        InflateRect(&box, -inset, -inset);
         const std::wstring text = wide(label.text);
         DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &box, DT_WORDBREAK | DT_NOPREFIX);
     }
@@ -133,9 +140,10 @@ void Labels::open(TourStage stage, HWND main_window, HWND balloon) {
     close();
     blink_.reset();
     balloon_ = balloon;
+    dpi_ = monitor_dpi_of(main_window);
     for (const PointerLabel& wanted : stage_content(stage).labels) {
         Label& label = labels_[static_cast<std::size_t>(count_)];
-        if (!target_rect(wanted, main_window, label.target)) continue;
+        if (!target_rect(wanted, main_window, dpi_, label.target)) continue;
         label.owner = this;
         label.index = count_;
         label.text = cp932::from_utf8(wanted.text);

@@ -3,8 +3,10 @@
 #include <string_view>
 
 #include "corvid/guide_win.h"
-#include "platform/wide_text.h"
 #include "corvid_resource.h"
+#include "platform/dpi_win.h"
+#include "platform/wide_text.h"
+#include "resources/pixel_sizes.h"
 
 namespace varuno::corvid {
 namespace {
@@ -13,48 +15,43 @@ constexpr COLORREF kTitleColour = RGB(102, 0, 255);
 constexpr COLORREF kNoteColour = RGB(255, 0, 128);
 constexpr COLORREF kCreditColour = RGB(90, 90, 90);
 
-struct Line {
-    POINT from, to;
-    COLORREF colour;
-};
-// A rainbow underline under "Corvidian", stepping left as it goes down.
-constexpr Line kRainbow[5] = {{{72, 96}, {168, 96}, RGB(255, 0, 0)},
-                              {{66, 102}, {162, 102}, RGB(255, 128, 0)},
-                              {{60, 108}, {156, 108}, RGB(255, 204, 0)},
-                              {{54, 114}, {150, 114}, RGB(51, 153, 102)},
-                              {{48, 120}, {144, 120}, RGB(0, 0, 255)}};
+namespace px = px96::corvid;
 
-void text_at(HDC dc, int x, int y, std::string_view utf8) {
-    const std::wstring text = wide_utf8(utf8);
-    TextOutW(dc, x, y, text.c_str(), static_cast<int>(text.size()));
-}
+// A rainbow underline under "Corvidian", stepping left as it goes down.
+constexpr COLORREF kRainbow[5] = {RGB(255, 0, 0), RGB(255, 128, 0), RGB(255, 204, 0), RGB(51, 153, 102), RGB(0, 0, 255)};
 
 } // namespace
+
+void Splash::text_at(HDC dc, px96::Point at, std::string_view utf8) const {
+    const std::wstring text = wide_utf8(utf8);
+    TextOutW(dc, dpi_.px(at.x), dpi_.px(at.y), text.c_str(), static_cast<int>(text.size()));
+}
 
 void Splash::paint(HDC dc) const {
     SetBkMode(dc, TRANSPARENT);
     {
         Selected font(dc, title_.get());
         SetTextColor(dc, kTitleColour);
-        text_at(dc, 48, 48, "Corvidian");
-        text_at(dc, 168, 96, "for Varuno");
+        text_at(dc, px::kSplashTitle, "Corvidian");
+        text_at(dc, px::kSplashTitleEnd, "for Varuno");
     }
     for (int i = 0; i < 5; ++i) {
+        const int left = px::kRainbowStart.x - i * px::kRainbowStep, y = px::kRainbowStart.y + i * px::kRainbowStep;
         Selected pen(dc, rainbow_[i].get());
-        MoveToEx(dc, kRainbow[i].from.x, kRainbow[i].from.y, nullptr);
-        LineTo(dc, kRainbow[i].to.x, kRainbow[i].to.y);
+        MoveToEx(dc, dpi_.px(left), dpi_.px(y), nullptr);
+        LineTo(dc, dpi_.px(left + px::kRainbowLength), dpi_.px(y));
     }
     {
         Selected font(dc, note_.get());
         SetTextColor(dc, kNoteColour);
-        text_at(dc, 24, 144, "準備中です。");
-        text_at(dc, 24, 168, "10秒…う～ん、1分ほど待っててくださいね☆");
+        text_at(dc, px::kSplashNotes[0], "準備中です。");
+        text_at(dc, px::kSplashNotes[1], "10秒…う～ん、1分ほど待っててくださいね☆");
     }
     Selected font(dc, credits_.get());
     SetTextColor(dc, kCreditColour);
-    text_at(dc, 36, 192, "Corvidian for Varuno  Ver 1.0.0");
-    text_at(dc, 48, 216, "QXtool-Varuno の案内役です");
-    text_at(dc, 48, 235, "作者：Orvel／HP：Larkmere");
+    text_at(dc, px::kSplashCredits[0], "Corvidian for Varuno  Ver 1.0.0");
+    text_at(dc, px::kSplashCredits[1], "QXtool-Varuno の案内役です");
+    text_at(dc, px::kSplashCredits[2], "作者：Orvel／HP：Larkmere");
 }
 
 INT_PTR CALLBACK Splash::proc(HWND window, UINT message, WPARAM, LPARAM lparam) {
@@ -79,13 +76,16 @@ INT_PTR CALLBACK Splash::proc(HWND window, UINT message, WPARAM, LPARAM lparam) 
     }
 }
 
-Splash::Splash(Guide& guide)
-    : title_(guide.fonts().create(GuideFace::kPop, 24)),
-      note_(guide.fonts().create(GuideFace::kSystemFont, 12)),
-      credits_(guide.fonts().create(GuideFace::kGothic, 10)) {
-    for (int i = 0; i < 5; ++i) rainbow_[i].reset(CreatePen(PS_SOLID, 1, kRainbow[i].colour));
+// The window is made hidden first, so that the fonts and pens are made for
+// the DPI of the monitor it opens on.
+Splash::Splash(Guide& guide) {
     window_ = CreateDialogParamW(guide.instance(), MAKEINTRESOURCEW(IDD_SPLASH), nullptr, proc, reinterpret_cast<LPARAM>(this));
     if (!window_) return;
+    dpi_ = dpi_of(window_);
+    title_.reset(guide.fonts().create(GuideFace::kPop, 24, dpi_));
+    note_.reset(guide.fonts().create(GuideFace::kSystemFont, 12, dpi_));
+    credits_.reset(guide.fonts().create(GuideFace::kGothic, 10, dpi_));
+    for (int i = 0; i < 5; ++i) rainbow_[i].reset(CreatePen(PS_SOLID, dpi_.px(px::kRainbowPen), kRainbow[i]));
     ShowWindow(window_, SW_SHOW);
     UpdateWindow(window_);
     // Messages keep flowing while the splash stays, so that it really reaches

@@ -2,7 +2,11 @@
 #pragma once
 #include <windows.h>
 
+#include <string_view>
+
+#include "platform/dpi.h"
 #include "platform/handles_win.h"
+#include "resources/pixel_sizes.h"
 
 namespace varuno::corvid {
 
@@ -21,8 +25,11 @@ public:
 private:
     static INT_PTR CALLBACK proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
     void paint(HDC dc) const;
+    // Text whose top-left corner lies at `at` (96 DPI).
+    void text_at(HDC dc, px96::Point at, std::string_view utf8) const;
 
     HWND window_ = nullptr;
+    Dpi dpi_;  // of the monitor the splash opens on
     UniqueFont title_, note_, credits_;
     UniquePen rainbow_[5];
 };

@@ -12,6 +12,9 @@ namespace {
 // on older Windows, where the system DPI is every window's.
 using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
 using GetSystemMetricsForDpiFn = int(WINAPI*)(int, UINT);
+// shcore's GetDpiForMonitor (Windows 8.1 and later); 0 is MDT_EFFECTIVE_DPI.
+using GetDpiForMonitorFn = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+constexpr int kEffectiveDpi = 0;
 
 template <typename Fn>
 Fn user32_function(const char* name) {
@@ -54,6 +57,19 @@ Dpi dpi_of(HWND window) {
         const UINT dpi = for_window(window);
         if (dpi) return Dpi(static_cast<int>(dpi));
     }
+    return system_dpi();
+}
+
+Dpi monitor_dpi_of(HWND window) {
+    static const auto for_monitor = [] {
+        HMODULE shcore = LoadLibraryW(L"shcore.dll");  // kept for the program's life
+        return shcore ? reinterpret_cast<GetDpiForMonitorFn>(
+                            reinterpret_cast<void*>(GetProcAddress(shcore, "GetDpiForMonitor")))
+                      : nullptr;
+    }();
+    UINT x = 0, y = 0;
+    if (for_monitor && SUCCEEDED(for_monitor(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), kEffectiveDpi, &x, &y)))
+        return Dpi(static_cast<int>(x));
     return system_dpi();
 }
 

@@ -14,6 +14,12 @@ namespace varuno {
 // has no per-window DPI, the system's.
 Dpi dpi_of(HWND window);
 
+// The DPI of the monitor that shows most of `window`, which may be another
+// program's: the monitor's effective DPI (Windows 8.1 and later), else the
+// system's. GetDpiForWindow cannot be asked about another program's window
+// everywhere (Wine answers it with 96).
+Dpi monitor_dpi_of(HWND window);
+
 // How a render is scaled to a size between the renders: smoothly, or taking
 // the nearest pixel, which keeps a mask colour exact.
 enum class Resample { kSmooth, kNearest };

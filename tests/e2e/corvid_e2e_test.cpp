@@ -5,9 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
+
+#include "platform/dpi.h"
 
 #include "tests/e2e/input_driver.h"
 #include "tests/e2e/win_driver.h"
@@ -67,6 +71,22 @@ bool topmost(HWND window) { return (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_
 
 std::filesystem::path shot_path(const wchar_t* name) {
     return beside_test(std::wstring(L"screenshots\\") + name);
+}
+
+// The splash: the guide's first window, shown while it gets ready; null if
+// none showed within 10 seconds.
+HWND wait_splash(const Corvid& guide) {
+    HWND splash = nullptr;
+    wait_for([&] {
+        for (HWND w = FindWindowExW(nullptr, nullptr, L"#32770", nullptr); w; w = FindWindowExW(nullptr, w, L"#32770", nullptr)) {
+            DWORD id = 0;
+            GetWindowThreadProcessId(w, &id);
+            if (id == guide.process_id() && IsWindowVisible(w) && !GetWindow(w, GW_CHILD) && w != guide.character())
+                splash = w;
+        }
+        return splash != nullptr;
+    }, 10);
+    return splash;
 }
 
 // No guide and no varuno left over from an earlier test; the ini files
@@ -139,17 +159,8 @@ TEST_F(Guide, SplashThenTheLaterGreetingBesideVarunoOnAWideScreen) {
     if (W <= 900) GTEST_SKIP() << "needs a screen wider than 900 pixels";
     start_varuno();
     ASSERT_TRUE(guide.start());
-    // The splash: the guide's first window, shown while it gets ready.
-    HWND splash = nullptr;
-    ASSERT_TRUE(wait_for([&] {
-        for (HWND w = FindWindowExW(nullptr, nullptr, L"#32770", nullptr); w; w = FindWindowExW(nullptr, w, L"#32770", nullptr)) {
-            DWORD id = 0;
-            GetWindowThreadProcessId(w, &id);
-            if (id == guide.process_id() && IsWindowVisible(w) && !GetWindow(w, GW_CHILD) && w != guide.character())
-                splash = w;
-        }
-        return splash != nullptr;
-    }, 10));
+    HWND splash = wait_splash(guide);
+    ASSERT_NE(splash, nullptr);
     screenshot(splash, shot_path(L"corvid_splash.bmp"));
 
     EXPECT_TRUE(starts_with(guide.balloon_text(), "＞おはようございます。"));
@@ -176,22 +187,20 @@ TEST_F(Guide, SplashThenTheLaterGreetingBesideVarunoOnAWideScreen) {
     EXPECT_FALSE(IsWindowVisible(GetDlgItem(guide.balloon(), kNext)));
 }
 
-TEST_F(Guide, TheCharacterIsCutToItsPicture) {
-    start_varuno();
-    start_guide();
-    HWND character = guide.character();
-    ASSERT_NE(character, nullptr);
-    // The picture, from the program's own resources.
+// The character's window is cut to the picture `picture_id` of the
+// program's resources (the render for its display scale), `w` × `h`, and
+// shows it pixel for pixel.
+void expect_cut_to_picture(HWND character, int picture_id, int w, int h) {
     HMODULE program = LoadLibraryExW(beside_test(L"Corvid.exe").c_str(), nullptr,
                                      LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
     ASSERT_NE(program, nullptr);
-    HBITMAP picture = static_cast<HBITMAP>(LoadImageW(program, MAKEINTRESOURCEW(105), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    HBITMAP picture =
+        static_cast<HBITMAP>(LoadImageW(program, MAKEINTRESOURCEW(picture_id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     ASSERT_NE(picture, nullptr);
     BITMAP size{};
     GetObjectW(picture, sizeof size, &size);
-    ASSERT_EQ(size.bmWidth, 262);
-    ASSERT_EQ(size.bmHeight, 377);
-    const int w = size.bmWidth, h = size.bmHeight;
+    ASSERT_EQ(size.bmWidth, w);
+    ASSERT_EQ(size.bmHeight, h);
     std::vector<DWORD> pixels(static_cast<std::size_t>(w) * h);
     BITMAPINFO format{};
     format.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
@@ -216,8 +225,9 @@ TEST_F(Guide, TheCharacterIsCutToItsPicture) {
     EXPECT_GT(inside, w * h / 3);  // a bird, not a speck
     // On screen each pixel of the shape shows the picture's pixel there.
     const RECT c = rect_of(character);
+    const int screen_height = GetSystemMetrics(SM_CYSCREEN);
     int compared = 0, differing = 0;
-    for (int y = 8; y < h - 8; y += 9)
+    for (int y = 8; y < h - 8 && c.top + y < screen_height; y += 9)
         for (int x = 8; x < w - 8; x += 9) {
             if (at(x, y) == 0x00FF00) continue;
             const DWORD bgr = at(x, y);
@@ -227,6 +237,14 @@ TEST_F(Guide, TheCharacterIsCutToItsPicture) {
     ReleaseDC(nullptr, screen);
     EXPECT_GT(compared, 300);
     EXPECT_EQ(differing, 0);
+}
+
+TEST_F(Guide, TheCharacterIsCutToItsPicture) {
+    start_varuno();
+    start_guide();
+    HWND character = guide.character();
+    ASSERT_NE(character, nullptr);
+    expect_cut_to_picture(character, 105, 262, 377);
 }
 
 TEST_F(Guide, StartsVarunoWhenItIsNotRunning) {
@@ -583,6 +601,187 @@ TEST_F(NarrowScreen, TooNarrowAScreenEndsTheGuide) {
     click(box, IDOK);
     EXPECT_EQ(guide.wait_exit(), 0u);
     EXPECT_EQ(exp_mark(beside_test(L"")), 1);
+}
+
+// ---- Display scale ----
+
+// This test program reads windows and the screen in physical pixels, at
+// whatever scale the programs it starts work.
+const bool kDpiAware = make_per_monitor_dpi_aware();
+
+// Programs started while it lives see the display scale `dpi`: the user's
+// LogPixels, which Windows and Wine read at a program's start. The value
+// that was there before (or none) comes back after.
+class DisplayScale {
+public:
+    explicit DisplayScale(DWORD dpi) {
+        if (RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, nullptr, 0, KEY_QUERY_VALUE | KEY_SET_VALUE,
+                            nullptr, &key_, nullptr) != ERROR_SUCCESS) {
+            key_ = nullptr;
+            return;
+        }
+        DWORD size = 0;
+        if (RegQueryValueExW(key_, kValue, nullptr, &type_, nullptr, &size) == ERROR_SUCCESS) {
+            previous_.resize(size);
+            had_value_ = RegQueryValueExW(key_, kValue, nullptr, &type_, previous_.data(), &size) == ERROR_SUCCESS;
+        }
+        set_ = RegSetValueExW(key_, kValue, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof dpi) == ERROR_SUCCESS;
+    }
+    ~DisplayScale() {
+        if (!key_) return;
+        if (had_value_)
+            RegSetValueExW(key_, kValue, 0, type_, previous_.data(), static_cast<DWORD>(previous_.size()));
+        else
+            RegDeleteValueW(key_, kValue);
+        RegCloseKey(key_);
+    }
+    DisplayScale(const DisplayScale&) = delete;
+    DisplayScale& operator=(const DisplayScale&) = delete;
+    bool set() const { return set_; }
+
+private:
+    static constexpr const wchar_t* kValue = L"LogPixels";
+    HKEY key_ = nullptr;
+    DWORD type_ = 0;
+    std::vector<BYTE> previous_;
+    bool had_value_ = false;
+    bool set_ = false;
+};
+
+// What a run of the guide at one display scale saw.
+struct GuideAtScale {
+    RECT character{};
+    POINT main{};      // varuno's window's top-left corner
+    SIZE main_client{};
+    SIZE balloon{};    // the greeting's client area
+    SIZE body{};       // the greeting's bubble: text and buttons
+    SIZE button{};     // its OK button
+    int tallest = 0;   // the tallest step's bubble
+    int ring = 0;      // step 5: how far court A's ring lies outside its frame
+    int thickness = 0; // and how thick it is at its left end
+};
+
+// How many pixels from its left edge the shape of `label` covers on the
+// row `y` (window coordinates).
+int shape_run(HWND label, int y) {
+    HRGN shape = CreateRectRgn(0, 0, 0, 0);
+    int x = 0;
+    if (GetWindowRgn(label, shape) != ERROR)
+        while (x < 1000 && PtInRegion(shape, x, y)) ++x;
+    DeleteObject(shape);
+    return x;
+}
+
+SIZE size_of(const RECT& r) { return {r.right - r.left, r.bottom - r.top}; }
+
+class ScaledDisplay : public Guide {
+protected:
+    // Starts varuno and the guide at `dpi` and goes through the whole tour,
+    // checking that every balloon and label lies on the screen; takes
+    // screenshots named after the scale, and ends both programs.
+    void run_at(DWORD dpi, GuideAtScale& seen) {
+        DisplayScale scale(dpi);
+        ASSERT_TRUE(scale.set());
+        Varuno varuno;
+        Corvid corvid;
+        ASSERT_TRUE(varuno.start());
+        ASSERT_TRUE(corvid.start());
+        const std::wstring tag = L"corvid_dpi" + std::to_wstring(dpi);
+        if (HWND splash = wait_splash(corvid)) screenshot(splash, shot_path((tag + L"_splash.bmp").c_str()));
+        HWND greeting = corvid.balloon();
+        ASSERT_NE(greeting, nullptr);
+        HWND character = corvid.character();
+        ASSERT_NE(character, nullptr);
+        seen.character = rect_of(character);
+        const RECT main = rect_of(varuno.main());
+        seen.main = {main.left, main.top};
+        RECT client{};
+        GetClientRect(varuno.main(), &client);
+        seen.main_client = size_of(client);
+        GetClientRect(greeting, &client);
+        seen.balloon = size_of(client);
+        seen.body = size_of(rect_of(GetDlgItem(greeting, 1053)));
+        seen.button = size_of(rect_of(GetDlgItem(greeting, kOk)));
+        expect_on_screen(greeting, corvid.labels(), 0);
+        screenshot(nullptr, shot_path((tag + L"_greeting.bmp").c_str()));
+        // The render made for the scale, cut and shown pixel for pixel.
+        const Dpi at(static_cast<int>(dpi));
+        expect_cut_to_picture(character, 105 + (dpi == 192 ? 30000 : 0), at.px(262), at.px(377));
+
+        ASSERT_TRUE(corvid.press(kOk));
+        for (int n = 1; n <= 11; ++n) {
+            ASSERT_TRUE(shows_step(corvid, n)) << n;
+            HWND b = corvid.balloon();
+            expect_on_screen(b, corvid.labels(), n);
+            seen.tallest = std::max<int>(seen.tallest, size_of(rect_of(GetDlgItem(b, 1053))).cy);
+            if (n == 5) {
+                const RECT frame = rect_of(varuno.control(1040));
+                for (HWND l : corvid.labels()) {
+                    const RECT r = rect_of(l);
+                    if (frame.left - r.left != frame.top - r.top || r.left >= frame.left) continue;
+                    seen.ring = frame.left - r.left;
+                    seen.thickness = shape_run(l, (frame.top + frame.bottom) / 2 - r.top);
+                }
+                screenshot(nullptr, shot_path((tag + L"_step5.bmp").c_str()));
+            }
+            if (n == 11) screenshot(nullptr, shot_path((tag + L"_step11.bmp").c_str()));
+            ASSERT_TRUE(corvid.press(kNext)) << n;
+        }
+    }
+};
+
+// At 200 % on a 1280 x 800 display (like 640 x 400 at 100 %) the guide
+// takes the places of a narrow screen, and everything it shows is twice as
+// large as at 100 %: the character from its own render, the balloons with
+// their text and buttons, the labels' rings.
+TEST_F(ScaledDisplay, TwiceTheScaleShowsTheGuideTwiceAsLarge) {
+    ASSERT_TRUE(kDpiAware);
+    GuideAtScale at96, at192;
+    run_at(96, at96);
+    if (HasFatalFailure()) return;
+    run_at(192, at192);
+    if (HasFatalFailure()) return;
+    for (const GuideAtScale* at : {&at96, &at192})
+        std::printf("character %ldx%ld, greeting %ldx%ld (bubble %ldx%ld, OK %ldx%ld), tallest bubble %d, ring %d outside, %d thick\n",
+                    size_of(at->character).cx, size_of(at->character).cy, at->balloon.cx, at->balloon.cy, at->body.cx,
+                    at->body.cy, at->button.cx, at->button.cy, at->tallest, at->ring, at->thickness);
+
+    EXPECT_EQ(size_of(at96.character).cx, 262);
+    EXPECT_EQ(size_of(at96.character).cy, 377);
+    EXPECT_EQ(size_of(at192.character).cx, 524);
+    EXPECT_EQ(size_of(at192.character).cy, 754);
+
+    // varuno's window twice as large; the places of a narrow screen: the
+    // character 470 pixels at 96 DPI from the right edge of the maximised
+    // area (whose frame is wider at 200 %, and which this program sees at
+    // 100 %), varuno's window in the corner, 3 pixels at 96 DPI from it.
+    // (Wine 8 divides the place that a program at 200 % gives another
+    // program's window by 2, so under Wine it lies 3 pixels from the corner.)
+    EXPECT_NEAR(at192.main_client.cx, 2 * at96.main_client.cx, at96.main_client.cx / 10);
+    const int W = GetSystemMetrics(SM_CXMAXIMIZED);
+    if (W > 900 && W <= 1800) {
+        EXPECT_GE(at192.main.x, 3);
+        EXPECT_LE(at192.main.x, 6);
+        EXPECT_EQ(at192.main.y, at192.main.x);
+        EXPECT_NEAR(at192.character.left, W - 940, 4);
+        EXPECT_EQ(at192.character.top, at192.main_client.cy - 20);
+    }
+    // Sizes from the dialog templates follow the dialog font, whose
+    // average width does not quite double: within 5 %.
+    EXPECT_NEAR(at192.balloon.cx, 2 * at96.balloon.cx, at96.balloon.cx / 10);
+    EXPECT_NEAR(at192.balloon.cy, 2 * at96.balloon.cy, at96.balloon.cy / 10);
+    EXPECT_NEAR(at192.body.cx, 2 * at96.body.cx, at96.body.cx / 10);
+    EXPECT_NEAR(at192.button.cy, 2 * at96.button.cy, at96.button.cy / 10);
+    // The bubbles' heights follow their text, whose font rounds to whole
+    // pixels (13 at 100 %, 27 at 200 %) and so may wrap into one more line.
+    EXPECT_GE(at192.body.cy, 2 * at96.body.cy - 4);
+    EXPECT_LE(at192.body.cy, 2 * at96.body.cy + 2 * 30);
+    EXPECT_GE(at192.tallest, 2 * at96.tallest - 4);
+    EXPECT_LE(at192.tallest, 2 * at96.tallest + 2 * 30);
+    EXPECT_EQ(at96.ring, 10);
+    EXPECT_EQ(at192.ring, 20);
+    EXPECT_NEAR(at96.thickness, 4, 1);
+    EXPECT_NEAR(at192.thickness, 8, 1);
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/cp932.h"
+#include "platform/dpi.h"
 #include "resources/window_contract.h"
 #include "settings/settings.h"
 
@@ -487,6 +488,8 @@ void list_view_click_column(HWND list, int column) {
 namespace varuno::e2e {
 namespace {
 
+// The character's size at 96 DPI; its window has this size scaled to the
+// display's DPI.
 constexpr int kCharacterWidth = 262, kCharacterHeight = 377;
 constexpr int kBalloonBody = 1053;
 
@@ -512,12 +515,36 @@ std::vector<HWND> guide_dialogs(DWORD process) {
     return s.found;
 }
 
+// Whether the window has the character's size at some display scale. The
+// scale is found from the width, since another program's DPI cannot be
+// asked for everywhere (Wine answers with the asking program's).
 bool character_sized(HWND window) {
     const RECT r = rect_of(window);
-    return r.right - r.left == kCharacterWidth && r.bottom - r.top == kCharacterHeight;
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    const Dpi dpi(MulDiv(w, kBaseDpi, kCharacterWidth));
+    return w == dpi.px(kCharacterWidth) && h == dpi.px(kCharacterHeight);
 }
 
 } // namespace
+
+bool make_per_monitor_dpi_aware() {
+    using SetContextFn = BOOL(WINAPI*)(HANDLE);
+    using GetContextFn = HANDLE(WINAPI*)();
+    using AwarenessFn = int(WINAPI*)(HANDLE);
+    HMODULE user32 = GetModuleHandleW(L"user32.dll");
+    const auto function = [&](const char* name) { return reinterpret_cast<void*>(GetProcAddress(user32, name)); };
+    const auto set_context = reinterpret_cast<SetContextFn>(function("SetProcessDpiAwarenessContext"));
+    const auto thread_context = reinterpret_cast<GetContextFn>(function("GetThreadDpiAwarenessContext"));
+    const auto awareness = reinterpret_cast<AwarenessFn>(function("GetAwarenessFromDpiAwarenessContext"));
+    if (!set_context || !thread_context || !awareness) return false;
+    // DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2, else (Wine 8 knows no v2)
+    // DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE; Wine may have made the
+    // process per-monitor aware already.
+    if (!set_context(reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-4))))
+        set_context(reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-3)));
+    constexpr int kPerMonitorAware = 2;  // DPI_AWARENESS_PER_MONITOR_AWARE
+    return awareness(thread_context()) == kPerMonitorAware;
+}
 
 RECT rect_of(HWND window) {
     RECT r{};

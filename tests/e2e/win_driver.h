@@ -215,5 +215,9 @@ HWND find_varuno_window();
 void end_process_of(HWND window);
 // The screen rectangle of a window.
 RECT rect_of(HWND window);
+// Makes this test program per-monitor DPI aware (v2), so that it reads
+// windows and screen in physical pixels at every display scale; false
+// where Windows (or Wine) cannot.
+bool make_per_monitor_dpi_aware();
 
 } // namespace varuno::e2e

@@ -22,6 +22,9 @@ namespace {
 
 using S = TourStage;
 
+// 100 % and 200 % display scale.
+constexpr Dpi k96{96}, k192{192};
+
 std::vector<S> all_stages() {
     std::vector<S> stages;
     for (int s = static_cast<int>(S::kGreeting); s <= static_cast<int>(S::kExitConfirm); ++s)
@@ -186,25 +189,25 @@ TEST(Tour, ButtonsAStageDoesNotShowChangeNothing) {
 
 TEST(Placement, ThreeScreenWidths) {
     // 1024 x 768: the pair meets at the middle of the screen.
-    GuidePlacement p = guide_placement(1032, 776, 376, 216);
+    GuidePlacement p = guide_placement(1032, 776, 376, 216, k96);
     EXPECT_TRUE(p.fits);
     EXPECT_EQ(p.main_window.x, 516 - 376);
     EXPECT_EQ(p.main_window.y, 155);  // 776 / 5, truncated
     EXPECT_EQ(p.character.x, 516);
     EXPECT_EQ(p.character.y, 155 + 216 - 50);
     // 800 x 600: the main window in the corner, the character to the right.
-    p = guide_placement(808, 608, 376, 216);
+    p = guide_placement(808, 608, 376, 216, k96);
     EXPECT_TRUE(p.fits);
     EXPECT_EQ(p.main_window.x, 3);
     EXPECT_EQ(p.main_window.y, 3);
     EXPECT_EQ(p.character.x, 808 - 470);
     EXPECT_EQ(p.character.y, 216 - 10);
     // The boundaries.
-    EXPECT_EQ(guide_placement(901, 600, 376, 216).main_window.x, 450 - 376);
-    EXPECT_EQ(guide_placement(900, 600, 376, 216).main_window.x, 3);
-    EXPECT_TRUE(guide_placement(551, 400, 376, 216).fits);
-    EXPECT_FALSE(guide_placement(550, 400, 376, 216).fits);
-    EXPECT_FALSE(guide_placement(0, 0, 376, 216).fits);
+    EXPECT_EQ(guide_placement(901, 600, 376, 216, k96).main_window.x, 450 - 376);
+    EXPECT_EQ(guide_placement(900, 600, 376, 216, k96).main_window.x, 3);
+    EXPECT_TRUE(guide_placement(551, 400, 376, 216, k96).fits);
+    EXPECT_FALSE(guide_placement(550, 400, 376, 216, k96).fits);
+    EXPECT_FALSE(guide_placement(0, 0, 376, 216, k96).fits);
 }
 
 TEST(WaitForWindow, FiftyOneWaitsOfATenthOfASecond) {
@@ -232,38 +235,38 @@ TEST(WaitForWindow, FiftyOneWaitsOfATenthOfASecond) {
     EXPECT_EQ(waits.size(), 3u);  // carries on as soon as the window is there
 }
 
-std::vector<std::pair<int, int>> places(S stage, int left, int right) {
+std::vector<std::pair<int, int>> places(S stage, int left, int right, Dpi dpi) {
     std::vector<std::pair<int, int>> out;
-    for (const ButtonPlace& b : balloon_buttons(stage, left, right)) out.emplace_back(b.button, b.x);
+    for (const ButtonPlace& b : balloon_buttons(stage, left, right, dpi)) out.emplace_back(b.button, b.x);
     return out;
 }
 
 TEST(Balloon, ButtonsPerStage) {
     using V = std::vector<std::pair<int, int>>;
-    EXPECT_EQ(places(S::kGreeting, 18, 175), (V{{kButtonOk, 87 - 58}, {kButtonCancel, 92 + 5}}));
-    EXPECT_EQ(places(S::kReplayQuestion, 18, 175), (V{{kButtonOk, 29}, {kButtonQuit, 92 + 20}}));
-    EXPECT_EQ(places(S::kFarewell, 18, 175), (V{{kButtonOk, 29}}));
-    EXPECT_EQ(places(S::kExitConfirm, 0, 123), (V{{kButtonYes, 61 - 58}, {kButtonNo, 66 + 5}}));
+    EXPECT_EQ(places(S::kGreeting, 18, 175, k96), (V{{kButtonOk, 87 - 58}, {kButtonCancel, 92 + 5}}));
+    EXPECT_EQ(places(S::kReplayQuestion, 18, 175, k96), (V{{kButtonOk, 29}, {kButtonQuit, 92 + 20}}));
+    EXPECT_EQ(places(S::kFarewell, 18, 175, k96), (V{{kButtonOk, 29}}));
+    EXPECT_EQ(places(S::kExitConfirm, 0, 123, k96), (V{{kButtonYes, 61 - 58}, {kButtonNo, 66 + 5}}));
     for (int n = 1; n <= 11; ++n)
-        EXPECT_EQ(places(step(n), 18, 175), (V{{kButtonPrevious, 23}, {kButtonNext, 81}, {kButtonQuit, 139}}));
+        EXPECT_EQ(places(step(n), 18, 175, k96), (V{{kButtonPrevious, 23}, {kButtonNext, 81}, {kButtonQuit, 139}}));
     // The order matches the stage's buttons.
     for (S stage : all_stages()) {
         std::vector<int> ids;
-        for (const ButtonPlace& b : balloon_buttons(stage, 18, 175)) ids.push_back(b.button);
+        for (const ButtonPlace& b : balloon_buttons(stage, 18, 175, k96)) ids.push_back(b.button);
         EXPECT_EQ(ids, buttons_of(stage));
     }
 }
 
 TEST(Balloon, TailAndPlaceBesideTheCharacter) {
     const Rect tour_tail{0, 12, 18, 42};  // m = 27
-    const auto left = tail_polygon(tour_tail, false);
+    const auto left = tail_polygon(tour_tail, false, k96);
     EXPECT_EQ(left[0].x, 0);
     EXPECT_EQ(left[0].y, 17);
     EXPECT_EQ(left[1].y, 19);
     EXPECT_EQ(left[2].x, 18);
     EXPECT_EQ(left[2].y, 42);
     EXPECT_EQ(left[3].y, 12);
-    const auto right = tail_polygon({123, 12, 141, 42}, true);
+    const auto right = tail_polygon({123, 12, 141, 42}, true, k96);
     EXPECT_EQ(right[0].x, 122);
     EXPECT_EQ(right[0].y, 12);
     EXPECT_EQ(right[1].x, 122);
@@ -273,17 +276,17 @@ TEST(Balloon, TailAndPlaceBesideTheCharacter) {
     EXPECT_EQ(right[3].y, 17);
 
     const Rect character{516, 300, 778, 677};
-    const Point tour = balloon_origin(character, 175, false);
+    const Point tour = balloon_origin(character, 175, false, k96);
     EXPECT_EQ(tour.x, 778);
     EXPECT_EQ(tour.y, 380);
-    const Point exit = balloon_origin(character, 141, true);
+    const Point exit = balloon_origin(character, 141, true, k96);
     EXPECT_EQ(exit.x, 516 - 141 + 20);
     EXPECT_EQ(exit.y, 380);
 }
 
 TEST(Label, RingAndCaptionRightOfTheTarget) {
     const Rect target{100, 200, 180, 230};  // 80 x 30
-    const LabelGeometry g = label_geometry(target, 60, 14, 1288);
+    const LabelGeometry g = label_geometry(target, 60, 14, 1288, k96);
     EXPECT_FALSE(g.caption_left);
     // The ring's box lies 10 pixels outside the target on every side.
     EXPECT_EQ(g.origin.x + g.outer.left, 90);
@@ -302,7 +305,7 @@ TEST(Label, RingAndCaptionRightOfTheTarget) {
 TEST(Label, CaptionGoesLeftNearTheRightEdge) {
     const Rect target{1200, 50, 1260, 70};  // w = 80, h = 40
     // cx = 70: 70 + 1260 - 10 = 1320 > 1288.
-    const LabelGeometry g = label_geometry(target, 60, 14, 1288);
+    const LabelGeometry g = label_geometry(target, 60, 14, 1288, k96);
     EXPECT_TRUE(g.caption_left);
     EXPECT_EQ(g.origin.x, 1200 - 70 - 10);
     EXPECT_EQ(g.origin.y, 40);
@@ -313,8 +316,8 @@ TEST(Label, CaptionGoesLeftNearTheRightEdge) {
     EXPECT_EQ(g.caption.right, 90);
     EXPECT_EQ(g.caption.bottom, 54);
     // Exactly at the edge the caption stays on the right.
-    EXPECT_FALSE(label_geometry(target, 38, 14, 1298).caption_left);
-    EXPECT_TRUE(label_geometry(target, 39, 14, 1298).caption_left);
+    EXPECT_FALSE(label_geometry(target, 38, 14, 1298, k96).caption_left);
+    EXPECT_TRUE(label_geometry(target, 39, 14, 1298, k96).caption_left);
 }
 
 // On a screen too short for the Part's place (1280 x 800, a tall step
@@ -322,24 +325,24 @@ TEST(Label, CaptionGoesLeftNearTheRightEdge) {
 // character; where there is room it stays where it was.
 TEST(Balloon, StaysInsideTheWorkArea) {
     const Rect character{640, 325, 902, 702}, work{0, 0, 1280, 800};
-    EXPECT_EQ(balloon_in_work_area(character, 175, 300, false, 18, work).y, 405);  // room: unchanged
-    const Point tall = balloon_in_work_area(character, 175, 450, false, 18, work);
+    EXPECT_EQ(balloon_in_work_area(character, 175, 300, false, 18, work, k96).y, 405);  // room: unchanged
+    const Point tall = balloon_in_work_area(character, 175, 450, false, 18, work, k96);
     EXPECT_EQ(tall.x, 902);
     EXPECT_EQ(tall.y, 350);  // bottom at 800
     EXPECT_GE(tall.y + 18, character.top);
     // Taller still: the tip would rise above the character; the work area wins.
-    const Point taller = balloon_in_work_area(character, 175, 700, false, 18, work);
+    const Point taller = balloon_in_work_area(character, 175, 700, false, 18, work, k96);
     EXPECT_EQ(taller.y, 100);
     // A character near the right edge pushes the balloon back onto the screen.
     const Rect right{1100, 325, 1262, 702};
-    EXPECT_EQ(balloon_in_work_area(right, 175, 300, false, 18, work).x, 1280 - 175);
+    EXPECT_EQ(balloon_in_work_area(right, 175, 300, false, 18, work, k96).x, 1280 - 175);
     EXPECT_EQ(fit_into({-5, 900}, 100, 50, work).x, 0);
     EXPECT_EQ(fit_into({-5, 900}, 100, 50, work).y, 750);
 }
 
 TEST(Label, CaptionGoesAboveTheRingAtTheBottomOfTheWorkArea) {
     const Rect target{100, 760, 180, 790}, work{0, 0, 1280, 800};
-    const LabelGeometry g = label_geometry(target, 60, 14, 1288);
+    const LabelGeometry g = label_geometry(target, 60, 14, 1288, k96);
     ASSERT_GT(g.origin.y + g.caption.bottom, 800);
     const LabelGeometry fitted = label_in_work_area(g, work);
     EXPECT_LE(fitted.origin.y + fitted.caption.bottom, 800);
@@ -351,20 +354,131 @@ TEST(Label, CaptionGoesAboveTheRingAtTheBottomOfTheWorkArea) {
     EXPECT_EQ(fitted.origin.y + fitted.inner.top, 754);
     // The status bar of a window in the screen's corner: the ring, 10 pixels
     // outside it, would start left of the screen; the shape shifts right.
-    const LabelGeometry corner = label_in_work_area(label_geometry({6, 200, 446, 220}, 100, 14, 808), {0, 0, 808, 580});
+    const LabelGeometry corner = label_in_work_area(label_geometry({6, 200, 446, 220}, 100, 14, 808, k96), {0, 0, 808, 580});
     EXPECT_EQ(corner.origin.x + corner.outer.left, 0);
     EXPECT_LE(corner.origin.x + corner.outer.right, 808);
     // With room below, nothing moves.
-    const LabelGeometry roomy = label_geometry({100, 200, 180, 230}, 60, 14, 1288);
+    const LabelGeometry roomy = label_geometry({100, 200, 180, 230}, 60, 14, 1288, k96);
     EXPECT_EQ(label_in_work_area(roomy, work).caption.top, roomy.caption.top);
 }
 
 TEST(Label, FixedTargetOfStep3) {
-    const Rect r = fixed_target(264, 160);
+    const Rect r = fixed_target(264, 160, k96);
     EXPECT_EQ(r.left, 333);
     EXPECT_EQ(r.top, 240);
     EXPECT_EQ(r.right, 506);
     EXPECT_EQ(r.bottom, 262);
+}
+
+// ---- Display scale: the same rules at 200 % (192 DPI) ----
+
+Point twice(Point p) { return {2 * p.x, 2 * p.y}; }
+
+void expect_point(Point actual, Point expected) {
+    EXPECT_EQ(actual.x, expected.x);
+    EXPECT_EQ(actual.y, expected.y);
+}
+
+// A screen at 200 % is placed like one of half its size at 100 %: the
+// thresholds, the offsets and the result all scale.
+TEST(ScaledPlacement, TwiceTheScreenAtTwiceTheScaleGivesTwiceThePlaces) {
+    struct Screen {
+        int W, H;
+    };
+    for (const Screen screen : {Screen{1280, 800}, Screen{1032, 776}, Screen{808, 608}, Screen{800, 450}}) {
+        const GuidePlacement at96 = guide_placement(screen.W, screen.H, 376, 216, k96);
+        const GuidePlacement at192 = guide_placement(2 * screen.W, 2 * screen.H, 752, 432, k192);
+        ASSERT_TRUE(at96.fits) << screen.W;
+        EXPECT_TRUE(at192.fits) << screen.W;
+        expect_point(at192.main_window, twice(at96.main_window));
+        expect_point(at192.character, twice(at96.character));
+    }
+    // The thresholds in the display's pixels: 900 and 550 at 96 DPI.
+    EXPECT_EQ(guide_placement(1801, 1200, 752, 432, k192).main_window.x, 900 - 752);
+    EXPECT_EQ(guide_placement(1800, 1200, 752, 432, k192).main_window.x, 6);
+    EXPECT_TRUE(guide_placement(1101, 800, 752, 432, k192).fits);
+    EXPECT_FALSE(guide_placement(1100, 800, 752, 432, k192).fits);
+    // A 1280 x 800 display at 200 % is a narrow one.
+    const GuidePlacement narrow = guide_placement(1280, 800, 752, 432, k192);
+    EXPECT_TRUE(narrow.fits);
+    expect_point(narrow.main_window, {6, 6});
+    expect_point(narrow.character, {1280 - 940, 432 - 20});
+    // At 150 % the thresholds are 1350 and 825.
+    EXPECT_EQ(guide_placement(1351, 900, 564, 324, Dpi(144)).main_window.x, 675 - 564);
+    EXPECT_EQ(guide_placement(1350, 900, 564, 324, Dpi(144)).main_window.x, 5);  // 4.5 rounds up
+    EXPECT_TRUE(guide_placement(826, 600, 564, 324, Dpi(144)).fits);
+    EXPECT_FALSE(guide_placement(825, 600, 564, 324, Dpi(144)).fits);
+}
+
+TEST(ScaledBalloon, ButtonsTailAndPlaceScaleWithTheDisplay) {
+    // The buttons on a body twice as wide: the steps' exactly twice as far;
+    // the centred ones within a pixel of it (the middle is halved).
+    for (S stage : all_stages()) {
+        const auto at96 = balloon_buttons(stage, 18, 175, k96);
+        const auto at192 = balloon_buttons(stage, 36, 350, k192);
+        ASSERT_EQ(at192.size(), at96.size());
+        for (std::size_t i = 0; i < at96.size(); ++i) {
+            EXPECT_EQ(at192[i].button, at96[i].button);
+            EXPECT_NEAR(at192[i].x, 2 * at96[i].x, 1) << static_cast<int>(stage) << " " << i;
+        }
+    }
+    EXPECT_EQ(places(step(1), 36, 350, k192), (std::vector<std::pair<int, int>>{{kButtonPrevious, 46}, {kButtonNext, 162},
+                                                                          {kButtonQuit, 278}}));
+    // The tail's tip: its corners 20 and 16 pixels above the middle.
+    const auto tail = tail_polygon({0, 24, 36, 84}, false, k192);  // m = 54
+    EXPECT_EQ(tail[0].y, 34);
+    EXPECT_EQ(tail[1].y, 38);
+    EXPECT_EQ(tail[2].y, 84);
+    EXPECT_EQ(tail_tip_y({0, 24, 36, 84}, k192), 36);
+    EXPECT_EQ(tail_tip_y({0, 12, 18, 42}, k96), 18);
+    const auto exit_tail = tail_polygon({246, 24, 282, 84}, true, k192);
+    EXPECT_EQ(exit_tail[2].y, 38);
+    EXPECT_EQ(exit_tail[3].y, 34);
+    // 80 below the character's top and a 20 pixel overlap, doubled.
+    const Rect character{1032, 600, 1556, 1354};
+    expect_point(balloon_origin(character, 350, false, k192), {1556, 760});
+    expect_point(balloon_origin(character, 282, true, k192), {1032 - 282 + 40, 760});
+    // Kept inside a work area twice as large: twice the places at 100 %.
+    const Rect c96{640, 325, 902, 702}, c192{1280, 650, 1804, 1404};
+    const Rect work96{0, 0, 1280, 800}, work192{0, 0, 2560, 1600};
+    for (int h : {300, 450, 700})
+        expect_point(balloon_in_work_area(c192, 350, 2 * h, false, 36, work192, k192),
+                     twice(balloon_in_work_area(c96, 175, h, false, 18, work96, k96)));
+}
+
+TEST(ScaledLabel, RingCaptionAndFixedTargetScaleWithTheDisplay) {
+    // A target and a caption text twice the size at 100 % (the ring's box
+    // 100 x 52, whose quarters place the caption, divides evenly).
+    const LabelGeometry g96 = label_geometry({100, 200, 180, 232}, 60, 14, 1288, k96);
+    const LabelGeometry g192 = label_geometry({200, 400, 360, 464}, 120, 28, 2576, k192);
+    EXPECT_FALSE(g192.caption_left);
+    expect_point(g192.origin, twice(g96.origin));
+    for (auto part : {&LabelGeometry::outer, &LabelGeometry::inner, &LabelGeometry::caption}) {
+        const Rect& a = g96.*part;
+        const Rect& b = g192.*part;
+        EXPECT_EQ(b.left, 2 * a.left);
+        EXPECT_EQ(b.top, 2 * a.top);
+        EXPECT_EQ(b.right, 2 * a.right);
+        EXPECT_EQ(b.bottom, 2 * a.bottom);
+    }
+    // At 150 % the ring lies 15 pixels outside the target and is 6 thick;
+    // the text sits 8 pixels inside its box.
+    const LabelGeometry g144 = label_geometry({100, 200, 180, 230}, 60, 14, 1288, Dpi(144));
+    EXPECT_EQ(g144.origin.x + g144.outer.left, 85);
+    EXPECT_EQ(g144.origin.y + g144.outer.top, 185);
+    EXPECT_EQ(g144.origin.x + g144.outer.right, 195);
+    EXPECT_EQ(g144.inner.left - g144.outer.left, 6);
+    EXPECT_EQ(g144.caption.right - g144.caption.left, 60 + 16);
+    EXPECT_EQ(g144.caption.bottom - g144.caption.top, 14 + 16);
+    // The caption goes left at the same place of a screen twice as wide.
+    EXPECT_FALSE(label_geometry({2400, 100, 2520, 140}, 76, 28, 2596, k192).caption_left);
+    EXPECT_TRUE(label_geometry({2400, 100, 2520, 140}, 78, 28, 2596, k192).caption_left);
+    // Step 3's target, from a window at twice the place.
+    const Rect r96 = fixed_target(264, 160, k96), r192 = fixed_target(528, 320, k192);
+    EXPECT_EQ(r192.left, 2 * r96.left);
+    EXPECT_EQ(r192.top, 2 * r96.top);
+    EXPECT_EQ(r192.right, 2 * r96.right);
+    EXPECT_EQ(r192.bottom, 2 * r96.bottom);
 }
 
 // The pixels covered by a set of rectangles; fails the test on overlaps.
