@@ -27,10 +27,10 @@ struct Balloon {
     Guide& guide;
     TourStage stage;
     HWND window = nullptr;
-    UniqueBrush brush;
-    Dpi dpi;                  // of the monitor the balloon is on
-    UniqueFont font;          // the text's, for dpi
-    UniqueBitmap decoration;  // tour balloons only, for dpi
+    UniqueBrush brush{};
+    Dpi dpi{};                  // of the monitor the balloon is on
+    UniqueFont font{};          // the text's, for dpi
+    UniqueBitmap decoration{};  // tour balloons only, for dpi
     bool has_region = false;
 
     bool exit_confirm() const { return stage == TourStage::kExitConfirm; }

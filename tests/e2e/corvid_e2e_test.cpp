@@ -609,45 +609,6 @@ TEST_F(NarrowScreen, TooNarrowAScreenEndsTheGuide) {
 // whatever scale the programs it starts work.
 const bool kDpiAware = make_per_monitor_dpi_aware();
 
-// Programs started while it lives see the display scale `dpi`: the user's
-// LogPixels, which Windows and Wine read at a program's start. The value
-// that was there before (or none) comes back after.
-class DisplayScale {
-public:
-    explicit DisplayScale(DWORD dpi) {
-        if (RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, nullptr, 0, KEY_QUERY_VALUE | KEY_SET_VALUE,
-                            nullptr, &key_, nullptr) != ERROR_SUCCESS) {
-            key_ = nullptr;
-            return;
-        }
-        DWORD size = 0;
-        if (RegQueryValueExW(key_, kValue, nullptr, &type_, nullptr, &size) == ERROR_SUCCESS) {
-            previous_.resize(size);
-            had_value_ = RegQueryValueExW(key_, kValue, nullptr, &type_, previous_.data(), &size) == ERROR_SUCCESS;
-        }
-        set_ = RegSetValueExW(key_, kValue, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof dpi) == ERROR_SUCCESS;
-    }
-    ~DisplayScale() {
-        if (!key_) return;
-        if (had_value_)
-            RegSetValueExW(key_, kValue, 0, type_, previous_.data(), static_cast<DWORD>(previous_.size()));
-        else
-            RegDeleteValueW(key_, kValue);
-        RegCloseKey(key_);
-    }
-    DisplayScale(const DisplayScale&) = delete;
-    DisplayScale& operator=(const DisplayScale&) = delete;
-    bool set() const { return set_; }
-
-private:
-    static constexpr const wchar_t* kValue = L"LogPixels";
-    HKEY key_ = nullptr;
-    DWORD type_ = 0;
-    std::vector<BYTE> previous_;
-    bool had_value_ = false;
-    bool set_ = false;
-};
-
 // What a run of the guide at one display scale saw.
 struct GuideAtScale {
     RECT character{};

@@ -20,46 +20,6 @@
 namespace varuno::e2e {
 namespace {
 
-// Sets the display scale that programs started from now on take, and puts
-// back the one there was.
-class DisplayScale {
-public:
-    DisplayScale() {
-        RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr,
-                        &key_, nullptr);
-        DWORD size = sizeof old_;
-        had_ = RegQueryValueExW(key_, L"LogPixels", nullptr, nullptr, reinterpret_cast<BYTE*>(&old_), &size) ==
-               ERROR_SUCCESS;
-    }
-    ~DisplayScale() {
-        if (had_)
-            RegSetValueExW(key_, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&old_), sizeof old_);
-        else
-            RegDeleteValueW(key_, L"LogPixels");
-        RegCloseKey(key_);
-    }
-    DisplayScale(const DisplayScale&) = delete;
-    DisplayScale& operator=(const DisplayScale&) = delete;
-    bool set(DWORD dpi) {
-        return RegSetValueExW(key_, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof dpi) ==
-               ERROR_SUCCESS;
-    }
-
-private:
-    HKEY key_ = nullptr;
-    DWORD old_ = 0;
-    bool had_ = false;
-};
-
-// This test reads other programs' windows in physical pixels, whatever its
-// own scale.
-void read_physical_pixels() {
-    using SetContext = BOOL(WINAPI*)(HANDLE);
-    const auto set = reinterpret_cast<SetContext>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetProcessDpiAwarenessContext")));
-    if (set) set(reinterpret_cast<HANDLE>(-4));  // per monitor, version 2
-}
-
 // What one start of the program shows.
 struct Layout {
     SIZE client{};
@@ -115,11 +75,12 @@ void expect_near_scale(int scaled, int at96, double scale, const char* what, int
 class DisplayScales : public ::testing::Test {
 protected:
     void SetUp() override {
-        read_physical_pixels();
+        ASSERT_TRUE(make_per_monitor_dpi_aware());
         SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);  // no hover looks
     }
     Layout start_at(DWORD dpi, bool compare_pictures) {
-        EXPECT_TRUE(scale_.set(dpi));
+        const DisplayScale scale(dpi);
+        EXPECT_TRUE(scale.set());
         fresh_ini_files();
         Varuno app;
         Layout layout;
@@ -151,7 +112,6 @@ protected:
             EXPECT_TRUE(screen_pixels(r) == render.pixels) << "picture " << id << " at " << dpi << " DPI";
         }
     }
-    DisplayScale scale_;
 };
 
 TEST_F(DisplayScales, LayoutScalesAndPicturesAreTheRendersForTheScale) {

@@ -527,6 +527,31 @@ bool character_sized(HWND window) {
 
 } // namespace
 
+constexpr const wchar_t* kLogPixels = L"LogPixels";
+
+DisplayScale::DisplayScale(DWORD dpi) {
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, nullptr, 0, KEY_QUERY_VALUE | KEY_SET_VALUE,
+                        nullptr, &key_, nullptr) != ERROR_SUCCESS) {
+        key_ = nullptr;
+        return;
+    }
+    DWORD size = 0;
+    if (RegQueryValueExW(key_, kLogPixels, nullptr, &type_, nullptr, &size) == ERROR_SUCCESS) {
+        previous_.resize(size);
+        had_value_ = RegQueryValueExW(key_, kLogPixels, nullptr, &type_, previous_.data(), &size) == ERROR_SUCCESS;
+    }
+    set_ = RegSetValueExW(key_, kLogPixels, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof dpi) == ERROR_SUCCESS;
+}
+
+DisplayScale::~DisplayScale() {
+    if (!key_) return;
+    if (had_value_)
+        RegSetValueExW(key_, kLogPixels, 0, type_, previous_.data(), static_cast<DWORD>(previous_.size()));
+    else
+        RegDeleteValueW(key_, kLogPixels);
+    RegCloseKey(key_);
+}
+
 bool make_per_monitor_dpi_aware() {
     using SetContextFn = BOOL(WINAPI*)(HANDLE);
     using GetContextFn = HANDLE(WINAPI*)();

@@ -220,4 +220,23 @@ RECT rect_of(HWND window);
 // where Windows (or Wine) cannot.
 bool make_per_monitor_dpi_aware();
 
+// Programs started while it lives see the display scale `dpi`: the user's
+// LogPixels, which Windows and Wine read at a program's start. The value
+// that was there before (or none) comes back after.
+class DisplayScale {
+public:
+    explicit DisplayScale(DWORD dpi);
+    ~DisplayScale();
+    DisplayScale(const DisplayScale&) = delete;
+    DisplayScale& operator=(const DisplayScale&) = delete;
+    bool set() const { return set_; }
+
+private:
+    HKEY key_ = nullptr;
+    DWORD type_ = 0;
+    std::vector<BYTE> previous_;
+    bool had_value_ = false;
+    bool set_ = false;
+};
+
 } // namespace varuno::e2e
