@@ -355,6 +355,33 @@ TEST_F(Guide, EnterPressesTheFocusedButton) {
     EXPECT_TRUE(shows_step(guide, 2));
 }
 
+// A click on a pointer label leaves the keyboard with the balloon: Enter
+// then presses its focused button.
+TEST_F(Guide, AfterAClickOnALabelEnterStillPressesTheBalloonsButton) {
+    start_varuno();
+    start_guide();
+    ASSERT_TRUE(guide.press(kOk));
+    ASSERT_TRUE(shows_step(guide, 1));
+    ASSERT_TRUE(guide.press(kNext));
+    ASSERT_TRUE(shows_step(guide, 2));
+    HWND balloon = guide.balloon();
+    ASSERT_TRUE(wait_for([&] { return !guide.labels().empty(); }, 5));
+    HWND label = guide.labels().front();
+    // A point of the label's own shape: down its left edge, where the ring
+    // or the caption is.
+    const RECT r = rect_of(label);
+    POINT on_label{-1, -1};
+    for (int y = r.top; y < r.bottom && on_label.x < 0; ++y)
+        for (int x = r.left; x < r.left + 12 && on_label.x < 0; ++x)
+            if (WindowFromPoint({x, y}) == label) on_label = {x, y};
+    ASSERT_GE(on_label.x, 0) << "no point of the label on the screen";
+    input::click_at(on_label);
+    input::settle(balloon);
+    input::key(VK_RETURN);
+    ASSERT_TRUE(wait_for([&] { return !IsWindow(balloon); }, 5)) << "Enter had no target";
+    EXPECT_TRUE(shows_step(guide, 3));
+}
+
 TEST_F(Guide, TheWholeTourForwardsBackwardsAndAgain) {
     start_varuno();
     start_guide();
