@@ -9,6 +9,7 @@
 #include "corvid/layout.h"
 #include "corvid_resource.h"
 #include "platform/child_rect_win.h"
+#include "platform/dialog_state_win.h"
 #include "platform/dpi_win.h"
 #include "platform/wide_text.h"
 #include "resources/pixel_sizes.h"
@@ -177,8 +178,7 @@ bool stage_has_button(const Balloon& b, int id) {
 }
 
 INT_PTR CALLBACK balloon_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-    if (message == WM_INITDIALOG) SetWindowLongPtrW(window, DWLP_USER, lparam);
-    auto* b = reinterpret_cast<Balloon*>(GetWindowLongPtrW(window, DWLP_USER));
+    auto* b = dialog_state<Balloon>(window, message, lparam);
     if (!b) return FALSE;
     switch (message) {
     case WM_INITDIALOG:

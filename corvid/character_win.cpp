@@ -10,6 +10,7 @@
 #include "corvid/guide_win.h"
 #include "corvid/splash_win.h"
 #include "corvid_resource.h"
+#include "platform/dialog_state_win.h"
 #include "platform/dpi_win.h"
 #include "platform/ini.h"
 #include "platform/wide_text.h"
@@ -217,8 +218,7 @@ void Guide::paint_character() {
 }
 
 INT_PTR CALLBACK Guide::character_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-    if (message == WM_INITDIALOG) SetWindowLongPtrW(window, DWLP_USER, lparam);
-    auto* guide = reinterpret_cast<Guide*>(GetWindowLongPtrW(window, DWLP_USER));
+    auto* guide = dialog_state<Guide>(window, message, lparam);
     if (!guide) return FALSE;
     if (message == WM_INITDIALOG) guide->character_ = window;
     return guide->character(message, wparam, lparam);

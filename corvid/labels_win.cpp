@@ -7,6 +7,7 @@
 #include "corvid/layout.h"
 #include "corvid_resource.h"
 #include "platform/cp932.h"
+#include "platform/dialog_state_win.h"
 #include "platform/dpi_win.h"
 #include "platform/wide_text.h"
 #include "resources/pixel_sizes.h"
@@ -96,8 +97,7 @@ void Labels::keep_balloon_active() const {
 }
 
 INT_PTR CALLBACK Labels::proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-    if (message == WM_INITDIALOG) SetWindowLongPtrW(window, DWLP_USER, lparam);
-    auto* label = reinterpret_cast<Label*>(GetWindowLongPtrW(window, DWLP_USER));
+    auto* label = dialog_state<Label>(window, message, lparam);
     if (!label) return FALSE;
     Labels& labels = *label->owner;
     switch (message) {

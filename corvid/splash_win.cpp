@@ -4,6 +4,7 @@
 
 #include "corvid/guide_win.h"
 #include "corvid_resource.h"
+#include "platform/dialog_state_win.h"
 #include "platform/dpi_win.h"
 #include "platform/wide_text.h"
 #include "resources/pixel_sizes.h"
@@ -55,8 +56,7 @@ void Splash::paint(HDC dc) const {
 }
 
 INT_PTR CALLBACK Splash::proc(HWND window, UINT message, WPARAM, LPARAM lparam) {
-    if (message == WM_INITDIALOG) SetWindowLongPtrW(window, DWLP_USER, lparam);
-    const auto* splash = reinterpret_cast<const Splash*>(GetWindowLongPtrW(window, DWLP_USER));
+    const auto* splash = dialog_state<const Splash>(window, message, lparam);
     switch (message) {
     case WM_INITDIALOG:
         set_guide_title(window);

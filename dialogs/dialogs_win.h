@@ -9,6 +9,7 @@
 #include "dialogs/main_window_port.h"
 #include "dialogs/search_state.h"
 #include "dialogs/settings_rules.h"
+#include "platform/dialog_state_win.h"
 #include "unitdb/search.h"
 
 namespace varuno {
@@ -36,12 +37,5 @@ bool open_favourites_panel(MainWindowPort& main, DialogMemory& memory);
 void open_settings_dialog(MainWindowPort& main, DialogMemory& memory);
 // The about box (template 100).
 void open_about_box(MainWindowPort& main);
-
-// A dialog's state object, kept in its DWLP_USER from WM_INITDIALOG on.
-template <typename State>
-State* dialog_state(HWND dialog, UINT message, LPARAM lparam) {
-    if (message == WM_INITDIALOG) SetWindowLongPtrW(dialog, DWLP_USER, lparam);
-    return reinterpret_cast<State*>(GetWindowLongPtrW(dialog, DWLP_USER));
-}
 
 } // namespace varuno

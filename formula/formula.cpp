@@ -344,7 +344,15 @@ bool read_number(Evaluation& ev) {
     int scale = 0;
     bool truncated = false;
     bool any_digit = false;
-    for (; is_digit(*p); ++p) {
+    // The digits before and after the decimal point; past 19 significant
+    // ones an integer digit still scales the number, a fraction digit not.
+    for (bool fraction = false;; ++p) {
+        if (*p == '.' && !fraction) {
+            fraction = true;
+            continue;
+        }
+        if (!is_digit(*p))
+            break;
         any_digit = true;
         const unsigned d = static_cast<unsigned>(*p - '0');
         if (digits < kMaxMantissaDigits) {
@@ -352,24 +360,12 @@ bool read_number(Evaluation& ev) {
                 mantissa = mantissa * 10 + d;
                 ++digits;
             }
-        } else {
-            ++scale;
-            truncated |= d != 0;
-        }
-    }
-    if (*p == '.') {
-        for (++p; is_digit(*p); ++p) {
-            any_digit = true;
-            const unsigned d = static_cast<unsigned>(*p - '0');
-            if (digits < kMaxMantissaDigits) {
-                if (mantissa != 0 || d != 0) {
-                    mantissa = mantissa * 10 + d;
-                    ++digits;
-                }
+            if (fraction)
                 --scale;
-            } else {
-                truncated |= d != 0;
-            }
+        } else {
+            if (!fraction)
+                ++scale;
+            truncated |= d != 0;
         }
     }
     if (!any_digit)

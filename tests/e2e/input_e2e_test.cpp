@@ -196,27 +196,24 @@ TEST_F(RealInput, EscapeInAnOpenListKeepsTheUnitEnterChoosesIt) {
     input::key(VK_RETURN);
     ASSERT_TRUE(wait_for([&] { return app.text(kOutputB) == L"2."; }, 5));
     focus_by_click(kListBAfter);
-    input::key(VK_F4);
-    ASSERT_TRUE(wait_for([&] { return input::dropped(c(kListBAfter)); }, 5));
-    input::key(VK_END);
-    input::key(VK_HOME, input::kShift);
-    input::type(L"m");
-    input::key(VK_ESCAPE);
-    ASSERT_TRUE(wait_for([&] { return !input::dropped(c(kListBAfter)); }, 5));
-    settle();
+    // F4 opens the list, "m" is typed over the box's text, `key` closes it.
+    const auto type_m_in_open_list_and = [&](WORD key) {
+        input::key(VK_F4);
+        ASSERT_TRUE(wait_for([&] { return input::dropped(c(kListBAfter)); }, 5));
+        input::key(VK_END);
+        input::key(VK_HOME, input::kShift);
+        input::type(L"m");
+        input::key(key);
+        ASSERT_TRUE(wait_for([&] { return !input::dropped(c(kListBAfter)); }, 5));
+        settle();
+    };
+    type_m_in_open_list_and(VK_ESCAPE);
     EXPECT_EQ(app.text(kListBAfter), L"ft");
     EXPECT_EQ(app.selection(kListBAfter), 15);
     EXPECT_EQ(app.text(kOutputB), L"2.");
     EXPECT_EQ(app.text(kZoom), L"24 in = 2 ft");
 
-    input::key(VK_F4);
-    ASSERT_TRUE(wait_for([&] { return input::dropped(c(kListBAfter)); }, 5));
-    input::key(VK_END);
-    input::key(VK_HOME, input::kShift);
-    input::type(L"m");
-    input::key(VK_RETURN);
-    ASSERT_TRUE(wait_for([&] { return !input::dropped(c(kListBAfter)); }, 5));
-    settle();
+    type_m_in_open_list_and(VK_RETURN);
     EXPECT_EQ(app.text(kListBAfter), L"m");
     EXPECT_EQ(app.selection(kListBAfter), 7);
     EXPECT_EQ(app.text(kOutputB), L"");

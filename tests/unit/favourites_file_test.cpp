@@ -13,6 +13,7 @@
 #include "dialogs/favourites_file.h"
 #include "platform/cp932.h"
 #include "platform/ini.h"
+#include "tests/unit/own_ini_file.h"
 #include "unitdb/registry.h"
 
 namespace varuno {
@@ -30,27 +31,13 @@ std::string cp(const char* utf8) { return cp932::from_utf8(utf8); }
 // The keys present in each section of the file, read from the file itself:
 // the ini routines read a missing key as "0", which hides whether it exists.
 std::map<std::string, std::set<std::string>> keys_in_file() {
-    std::ifstream in(path_beside_program(kFile), std::ios::binary);
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (bytes.size() >= 2 && bytes[0] == '\xFF' && bytes[1] == '\xFE') {  // UTF-16 as Windows may store it
-        std::u16string wide;
-        for (std::size_t i = 2; i + 1 < bytes.size(); i += 2)
-            wide.push_back(char16_t(static_cast<unsigned char>(bytes[i]) | static_cast<unsigned char>(bytes[i + 1]) << 8));
-        bytes = cp932::from_utf16(wide);
-    }
     std::map<std::string, std::set<std::string>> keys;
     std::string section;
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        std::size_t end = bytes.find('\n', start);
-        if (end == std::string::npos) end = bytes.size();
-        std::string line = bytes.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+    for (const std::string& line : file_lines(kFile)) {
         if (!line.empty() && line.front() == '[' && line.back() == ']')
             section = line.substr(1, line.size() - 2);
         else if (const auto eq = line.find('='); eq != std::string::npos)
             keys[section].insert(line.substr(0, eq));
-        start = end + 1;
     }
     return keys;
 }
@@ -63,14 +50,9 @@ UnitTables& tables() {
     return all;
 }
 
-class FavouritesFile : public ::testing::Test {
+class FavouritesFile : public OwnIniFile {
 protected:
-    void SetUp() override { remove(); }
-    void TearDown() override { remove(); }
-    static void remove() {
-        std::error_code ec;
-        std::filesystem::remove(path_beside_program(kFile), ec);
-    }
+    FavouritesFile() : OwnIniFile(kFile) {}
     // Writes entries as the program would have stored them, with their counts.
     static void store(std::initializer_list<Favourite> entries) {
         int i = 0;

@@ -9,6 +9,7 @@
 
 #include "platform/cp932.h"
 #include "platform/ini.h"
+#include "tests/unit/own_ini_file.h"
 
 #if defined(_WIN32)
 #include <windows.h>
@@ -23,45 +24,15 @@ namespace {
 
 std::string cp(const char* utf8) { return cp932::from_utf8(utf8); }
 
-// The file's lines as CP932 texts, whether it is stored as CP932 or as
-// UTF-16 with a byte-order mark.
-std::vector<std::string> file_lines(std::string_view name) {
-    std::ifstream in(path_beside_program(name), std::ios::binary);
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (bytes.size() >= 2 && bytes[0] == '\xFF' && bytes[1] == '\xFE') {
-        std::u16string wide;
-        for (std::size_t i = 2; i + 1 < bytes.size(); i += 2)
-            wide.push_back(char16_t(static_cast<unsigned char>(bytes[i]) | static_cast<unsigned char>(bytes[i + 1]) << 8));
-        bytes = cp932::from_utf16(wide);
-    }
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        std::size_t end = bytes.find('\n', start);
-        if (end == std::string::npos) end = bytes.size();
-        std::string line = bytes.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
-        start = end + 1;
-    }
-    return lines;
-}
-
 bool has_line(std::string_view file, std::string_view line) {
     for (const auto& l : file_lines(file))
         if (l == line) return true;
     return false;
 }
 
-class Ini : public ::testing::Test {
+class Ini : public OwnIniFile {
 protected:
-    void SetUp() override { remove(); }
-    void TearDown() override { remove(); }
-    void remove() {
-        std::error_code ec;
-        std::filesystem::remove(path_beside_program(file), ec);
-    }
-    const std::string file = "ini_test_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + ".ini";
+    Ini() : OwnIniFile("ini_test_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + ".ini") {}
 };
 
 TEST_F(Ini, MissingFileSectionOrKeyReadsAsZero) {

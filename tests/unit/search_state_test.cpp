@@ -9,6 +9,7 @@
 #include "dialogs/search_state.h"
 #include "platform/cp932.h"
 #include "platform/ini.h"
+#include "tests/unit/own_ini_file.h"
 #include "unitdb/registry.h"
 #include "unitdb/search.h"
 
@@ -25,14 +26,9 @@ UnitTables& load_tables() {
     return all;
 }
 
-class FindSection : public ::testing::Test {
+class FindSection : public OwnIniFile {
 protected:
-    void SetUp() override { remove_file(); }
-    void TearDown() override { remove_file(); }
-    static void remove_file() {
-        std::error_code ec;
-        std::filesystem::remove(path_beside_program(kFile), ec);
-    }
+    FindSection() : OwnIniFile(kFile) {}
     static void put(const char* key, const std::string& value) { ini_write_text("FIND", key, value, kFile); }
     static std::string get(const char* key) { return ini_read_text("FIND", key, kFile); }
     static SearchForm blank_form() {

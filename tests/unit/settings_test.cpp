@@ -10,6 +10,7 @@
 #include "settings/settings.h"
 #include "platform/cp932.h"
 #include "platform/ini.h"
+#include "tests/unit/own_ini_file.h"
 
 namespace varuno {
 namespace {
@@ -18,14 +19,9 @@ constexpr const char* kFile = "settings_file_test_set.ini";
 
 std::string cp(const char* utf8) { return cp932::from_utf8(utf8); }
 
-class SettingsFile : public ::testing::Test {
+class SettingsFile : public OwnIniFile {
 protected:
-    void SetUp() override { remove(); }
-    void TearDown() override { remove(); }
-    static void remove() {
-        std::error_code ec;
-        std::filesystem::remove(path_beside_program(kFile), ec);
-    }
+    SettingsFile() : OwnIniFile(kFile) {}
     static int read(const char* section, const char* key) { return ini_read_int(section, key, kFile); }
 };
 
