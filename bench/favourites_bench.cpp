@@ -36,4 +36,4 @@ void BM_DeleteFirstFavourite(benchmark::State& state) {
 }
 BENCHMARK(BM_DeleteFirstFavourite)->Arg(10)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
 
-} // namespace
+}  // namespace

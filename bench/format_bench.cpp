@@ -21,4 +21,4 @@ void BM_FormatExponentPlain(benchmark::State& state) {
 }
 BENCHMARK(BM_FormatExponentPlain);
 
-} // namespace
+}  // namespace

@@ -11,8 +11,7 @@ void evaluate(benchmark::State& state, const char* expression) {
         double value = FormulaCalculateText(expression);
         benchmark::DoNotOptimize(value);
     }
-    if (FormulaError != FORMULA_OK)
-        state.SkipWithError("the expression was rejected");
+    if (FormulaError != FORMULA_OK) state.SkipWithError("the expression was rejected");
     state.SetItemsProcessed(state.iterations());
 }
 
@@ -29,4 +28,4 @@ BENCHMARK_CAPTURE(evaluate, power_and_pi, "(2.5)*(1.00202*10^-13)/(3600*360/(2*p
 // Long literals that need the slow number path.
 BENCHMARK_CAPTURE(evaluate, long_literals, "(1.2345678901234567890123)*(1e-300)/(1)");
 
-} // namespace
+}  // namespace

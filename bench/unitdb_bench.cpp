@@ -40,4 +40,4 @@ void BM_ConvertCourt(benchmark::State& state) {
 }
 BENCHMARK(BM_ConvertCourt);
 
-} // namespace
+}  // namespace

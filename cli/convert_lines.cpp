@@ -18,7 +18,7 @@ bool is_ascii(std::string_view s) {
     return true;
 }
 
-} // namespace
+}  // namespace
 
 LinesConverted convert_lines(UnitPair& units, std::FILE* in, std::FILE* out) {
     LinesConverted run;
@@ -57,18 +57,21 @@ LinesConverted convert_lines(UnitPair& units, std::FILE* in, std::FILE* out) {
         }
         const char* begin = input.data();
         const char* const end = input.data() + held + got;
-        while (const char* newline = static_cast<const char*>(std::memchr(begin, '\n', static_cast<std::size_t>(end - begin)))) {
+        while (const char* newline =
+                   static_cast<const char*>(std::memchr(begin, '\n', static_cast<std::size_t>(end - begin)))) {
             convert_line({begin, static_cast<std::size_t>(newline - begin)});
             begin = newline + 1;
         }
         held = static_cast<std::size_t>(end - begin);
         // The last line without its end.
-        if (at_end && held > 0) convert_line({begin, held});
-        else std::memmove(input.data(), begin, held);
+        if (at_end && held > 0)
+            convert_line({begin, held});
+        else
+            std::memmove(input.data(), begin, held);
     }
     flush();
     if (std::fflush(out) != 0) run.io_ok = false;
     return run;
 }
 
-} // namespace varuno
+}  // namespace varuno

@@ -9,8 +9,8 @@ namespace varuno {
 
 // What a run over a stream did.
 struct LinesConverted {
-    long lines = 0;   // lines read (and written)
-    long failed = 0;  // lines that show the error mark
+    long lines = 0;     // lines read (and written)
+    long failed = 0;    // lines that show the error mark
     bool io_ok = true;  // false when reading or writing failed
 };
 
@@ -22,4 +22,4 @@ struct LinesConverted {
 // its buffers have grown, so that memory stays flat over any length of input.
 LinesConverted convert_lines(UnitPair& units, std::FILE* in, std::FILE* out);
 
-} // namespace varuno
+}  // namespace varuno

@@ -25,18 +25,17 @@ using namespace varuno;
 
 namespace {
 
-constexpr const char* kUsage =
-    "使い方: varunoc <コマンド> [引数...]\n"
-    "  kinds                               単位種の一覧（番号、名前）\n"
-    "  units KIND                          単位種の全単位（格納順）\n"
-    "  convert KIND FROM TO EXPRESSION [--style 0|1|2|3] [--after-only]\n"
-    "                                      換算する（出力欄と拡大ビューの2行）\n"
-    "  convert KIND FROM TO - [...]        標準入力の1行ごとに換算する（一括）\n"
-    "  table KIND FROM EXPRESSION          値を単位種の全単位で表示する\n"
-    "  search TEXT [--case] [--whole] [--fields DIGITS] [--kinds LIST]\n"
-    "                                      単位を検索する\n"
-    "-- の後の引数はオプションとみなさない（- で始まる数式に: convert 0 mm m -- -5）。\n"
-    "各コマンドの詳細は varunoc <コマンド> --help。\n";
+constexpr const char* kUsage = "使い方: varunoc <コマンド> [引数...]\n"
+                               "  kinds                               単位種の一覧（番号、名前）\n"
+                               "  units KIND                          単位種の全単位（格納順）\n"
+                               "  convert KIND FROM TO EXPRESSION [--style 0|1|2|3] [--after-only]\n"
+                               "                                      換算する（出力欄と拡大ビューの2行）\n"
+                               "  convert KIND FROM TO - [...]        標準入力の1行ごとに換算する（一括）\n"
+                               "  table KIND FROM EXPRESSION          値を単位種の全単位で表示する\n"
+                               "  search TEXT [--case] [--whole] [--fields DIGITS] [--kinds LIST]\n"
+                               "                                      単位を検索する\n"
+                               "-- の後の引数はオプションとみなさない（- で始まる数式に: convert 0 mm m -- -5）。\n"
+                               "各コマンドの詳細は varunoc <コマンド> --help。\n";
 
 constexpr const char* kUnitsHelp =
     "使い方: varunoc units KIND\n"
@@ -269,7 +268,8 @@ int cmd_search(UnitTables& tables, const std::vector<std::string>& args) {
             }
         } else if (a[i] == "--kinds" && i + 1 < a.size()) {
             std::string list = a[++i] + ",";
-            for (std::size_t start = 0, comma; (comma = list.find(',', start)) != std::string::npos; start = comma + 1) {
+            for (std::size_t start = 0, comma; (comma = list.find(',', start)) != std::string::npos;
+                 start = comma + 1) {
                 const int k = parse_kind(list.substr(start, comma - start));
                 if (k < 0) return usage_error("単位種が見つかりません: " + utf8(list.substr(start, comma - start)));
                 kinds.push_back(k);
@@ -320,7 +320,7 @@ std::vector<std::string> arguments(int argc, char** argv) {
     return args;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv) {
 #if defined(_WIN32)

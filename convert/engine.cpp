@@ -41,7 +41,7 @@ constexpr TemperatureScale kScales[5] = {
 };
 bool temperature_row(int row) { return row >= 0 && row <= 4; }
 
-} // namespace
+}  // namespace
 
 const std::string kErrorOutput = cp("ERR!ヘルプ参照");
 const std::string kErrorZoom = cp("ERR!ここをクリックしてください。");
@@ -60,8 +60,7 @@ RatePair select_rates(const udb& table, int from_row, int to_row) {
 
 UnitPair::UnitPair(const ConversionRequest& units)
     : from_label_(unit_label(*units.table, units.from_position)),
-      to_label_(unit_label(*units.table, units.to_position)),
-      settings_(units.settings) {
+      to_label_(unit_label(*units.table, units.to_position)), settings_(units.settings) {
     const udb& table = *units.table;
     const int from_row = table.order[units.from_position], to_row = table.order[units.to_position];
     if (!units.temperature) {
@@ -115,4 +114,4 @@ std::string validation_message(Court court, ConversionResult result) {
     }
 }
 
-} // namespace varuno
+}  // namespace varuno

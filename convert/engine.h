@@ -15,8 +15,8 @@ enum Court : int { kCourtA = 0, kCourtB = 1 };
 // The two settings a conversion uses; the window takes them from the
 // settings file at each conversion, the command-line tool from its options.
 struct ConversionSettings {
-    int zoom_content = 20200;   // 20200: before = after, 20201: after only
-    int exponent_style = 1;     // 0 ... 3
+    int zoom_content = 20200;  // 20200: before = after, 20201: after only
+    int exponent_style = 1;    // 0 ... 3
 };
 
 // Everything one conversion reads.
@@ -59,10 +59,10 @@ public:
     ConversionResult convert(std::string_view input, Conversion& into);
 
 private:
-    std::string prefix_, suffix_;          // the expression is prefix_ + input + suffix_
+    std::string prefix_, suffix_;  // the expression is prefix_ + input + suffix_
     std::string from_label_, to_label_;
     ConversionSettings settings_;
-    std::string expression_;               // scratch, kept for its capacity
+    std::string expression_;  // scratch, kept for its capacity
 };
 
 // The message of a validation failure, naming the court by its letter
@@ -86,4 +86,4 @@ struct RatePair {
 };
 RatePair select_rates(const udb& table, int from_row, int to_row);
 
-} // namespace varuno
+}  // namespace varuno

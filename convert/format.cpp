@@ -40,7 +40,7 @@ std::string plain_digits(std::string_view mantissa, int n) {
     return sign + "0." + std::string(static_cast<std::size_t>(-n - 1), '0') + digits;
 }
 
-} // namespace
+}  // namespace
 
 std::string format_number(double value) {
     if (std::isnan(value)) return "#NAN";
@@ -94,4 +94,4 @@ std::string format_exponent(std::string_view text, int style) {
     }
 }
 
-} // namespace varuno
+}  // namespace varuno

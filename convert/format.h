@@ -8,10 +8,10 @@ namespace varuno {
 
 // Exponent styles of the zoom view (settings value minus 20202).
 enum ExponentStyle : int {
-    kStyleE = 0,        // 1.5e+020
-    kStylePower = 1,    // 1.5×10^20
-    kStyleHtml = 2,     // 1.5×10<sup>20</sup>
-    kStylePlain = 3,    // 150000000000000000000
+    kStyleE = 0,      // 1.5e+020
+    kStylePower = 1,  // 1.5×10^20
+    kStyleHtml = 2,   // 1.5×10<sup>20</sup>
+    kStylePlain = 3,  // 150000000000000000000
 };
 
 // 15 significant digits, correctly rounded from the exact value of `value`;
@@ -26,4 +26,4 @@ std::string format_number(double value);
 // digits (style 3). Styles outside 0-3 show the text as style 0 does.
 std::string format_exponent(std::string_view number_text, int style);
 
-} // namespace varuno
+}  // namespace varuno

@@ -107,19 +107,21 @@ void lay_out(Balloon& b) {
     const RECT area = text_area(b);
     int y = area.top + text_height(b, balloon_text(b)) + b.dpi.px(px::kBalloonTextInset);
     for (const ButtonPlace& place : balloon_buttons(b.stage, body_rect.left, body_rect.right, b.dpi))
-        SetWindowPos(GetDlgItem(b.window, place.button), nullptr, place.x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW);
+        SetWindowPos(GetDlgItem(b.window, place.button), nullptr, place.x, y, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW);
     y += b.dpi.px(px::kButtonRowHeight);
-    SetWindowPos(GetDlgItem(b.window, IDC_BALLOON_BODY), nullptr, 0, 0, body_rect.right - body_rect.left, y - body_rect.top,
-                 SWP_NOMOVE | SWP_NOZORDER);
+    SetWindowPos(GetDlgItem(b.window, IDC_BALLOON_BODY), nullptr, 0, 0, body_rect.right - body_rect.left,
+                 y - body_rect.top, SWP_NOMOVE | SWP_NOZORDER);
     build_region(b);
 
     RECT character{}, client{};
     GetWindowRect(b.guide.character_window(), &character);
     GetClientRect(b.window, &client);
     const RECT tail = child_rect(b.window, IDC_BALLOON_TAIL);
-    const Point at = balloon_in_work_area({character.left, character.top, character.right, character.bottom}, client.right,
-                                          y, b.exit_confirm(), tail_tip_y({tail.left, tail.top, tail.right, tail.bottom}, b.dpi),
-                                          work_area_of(b.guide.character_window()), b.dpi);
+    const Point at =
+        balloon_in_work_area({character.left, character.top, character.right, character.bottom}, client.right, y,
+                             b.exit_confirm(), tail_tip_y({tail.left, tail.top, tail.right, tail.bottom}, b.dpi),
+                             work_area_of(b.guide.character_window()), b.dpi);
     SetWindowPos(b.window, HWND_TOPMOST, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
     InvalidateRect(b.window, nullptr, TRUE);
 }
@@ -191,11 +193,8 @@ INT_PTR CALLBACK balloon_proc(HWND window, UINT message, WPARAM wparam, LPARAM l
         SendMessageW(window, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(window, stage_content(b->stage).focus)),
                      TRUE);
         return TRUE;
-    case WM_CTLCOLORDLG:
-        return reinterpret_cast<INT_PTR>(b->brush.get());
-    case WM_PAINT:
-        paint(*b);
-        return TRUE;
+    case WM_CTLCOLORDLG: return reinterpret_cast<INT_PTR>(b->brush.get());
+    case WM_PAINT: paint(*b); return TRUE;
     case WM_COMMAND:
         // Enter that reaches no button of its own presses the focused one.
         if (LOWORD(wparam) == IDOK && lparam == 0) wparam = MAKEWPARAM(GetDlgCtrlID(GetFocus()), BN_CLICKED);
@@ -215,17 +214,15 @@ INT_PTR CALLBACK balloon_proc(HWND window, UINT message, WPARAM wparam, LPARAM l
         lay_out(*b);
         return TRUE;
     }
-    case WM_CLOSE:
-        return TRUE;
+    case WM_CLOSE: return TRUE;
     case WM_DESTROY:
         if (!b->exit_confirm()) subclass_buttons(*b, false);
         return TRUE;
-    default:
-        return FALSE;
+    default: return FALSE;
     }
 }
 
-} // namespace
+}  // namespace
 
 int Guide::run_balloon(TourStage stage) {
     Balloon b{*this, stage};
@@ -250,4 +247,4 @@ void Guide::end_balloon(int result) {
     EndDialog(balloon_->window, result);
 }
 
-} // namespace varuno::corvid
+}  // namespace varuno::corvid

@@ -44,7 +44,7 @@ POINT client_offset(HWND window) {
     return {origin.x - frame.left, origin.y - frame.top};
 }
 
-} // namespace
+}  // namespace
 
 Guide::Guide(HINSTANCE instance) : instance_(instance) {}
 
@@ -76,7 +76,8 @@ INT_PTR Guide::run() {
     RegisterClassExW(&type);
     owner_ = CreateWindowExW(0, class_name.c_str(), wide_utf8(kGuideTitle).c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance_, this);
-    return DialogBoxParamW(instance_, MAKEINTRESOURCEW(IDD_CHARACTER), owner_, character_proc, reinterpret_cast<LPARAM>(this));
+    return DialogBoxParamW(instance_, MAKEINTRESOURCEW(IDD_CHARACTER), owner_, character_proc,
+                           reinterpret_cast<LPARAM>(this));
 }
 
 // The guide ends: nothing opens any more and the window closes.
@@ -104,14 +105,16 @@ bool Guide::take_shape() {
     BITMAPINFO format{};
     format.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};  // top-down rows
     GetDIBits(WindowDC(nullptr).get(), picture_.get(), 0, static_cast<UINT>(h), pixels.data(), &format, DIB_RGB_COLORS);
-    const std::vector<Rect> runs = shape_runs(w, h, [&](int x, int y) {
-        return (pixels[static_cast<std::size_t>(y) * w + x] & 0xFFFFFF) != kCutColour;
-    });
+    const std::vector<Rect> runs = shape_runs(
+        w, h, [&](int x, int y) { return (pixels[static_cast<std::size_t>(y) * w + x] & 0xFFFFFF) != kCutColour; });
 
     std::vector<char> data(sizeof(RGNDATAHEADER) + runs.size() * sizeof(RECT));
     auto* region = reinterpret_cast<RGNDATA*>(data.data());
-    region->rdh = {sizeof(RGNDATAHEADER), RDH_RECTANGLES, static_cast<DWORD>(runs.size()),
-                   static_cast<DWORD>(runs.size() * sizeof(RECT)), {0, 0, w, h}};
+    region->rdh = {sizeof(RGNDATAHEADER),
+                   RDH_RECTANGLES,
+                   static_cast<DWORD>(runs.size()),
+                   static_cast<DWORD>(runs.size() * sizeof(RECT)),
+                   {0, 0, w, h}};
     auto* rects = reinterpret_cast<RECT*>(region->Buffer);
     for (std::size_t i = 0; i < runs.size(); ++i) rects[i] = {runs[i].left, runs[i].top, runs[i].right, runs[i].bottom};
     SetWindowRgn(character_, ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()), region), FALSE);
@@ -124,8 +127,8 @@ HWND Guide::find_or_start_main() {
     if (HWND main = find_main_window()) return main;
     const std::wstring program = path_beside_program(contract::kMainProgram).wstring();
     const std::wstring folder = path_beside_program("").wstring();
-    const auto started = reinterpret_cast<INT_PTR>(
-        ShellExecuteW(nullptr, L"open", program.c_str(), nullptr, folder.c_str(), SW_SHOW));
+    const auto started =
+        reinterpret_cast<INT_PTR>(ShellExecuteW(nullptr, L"open", program.c_str(), nullptr, folder.c_str(), SW_SHOW));
     if (started <= 32) {
         if (HWND main = find_main_window()) return main;
         show_message(character_, kCannotStart);
@@ -226,17 +229,10 @@ INT_PTR CALLBACK Guide::character_proc(HWND window, UINT message, WPARAM wparam,
 
 INT_PTR Guide::character(UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
-    case WM_INITDIALOG:
-        start_up();
-        return TRUE;
-    case kStartTour:
-        run_tour();
-        return TRUE;
-    case WM_ERASEBKGND:
-        return TRUE;  // the picture covers the whole shape
-    case WM_PAINT:
-        paint_character();
-        return TRUE;
+    case WM_INITDIALOG: start_up(); return TRUE;
+    case kStartTour: run_tour(); return TRUE;
+    case WM_ERASEBKGND: return TRUE;  // the picture covers the whole shape
+    case WM_PAINT: paint_character(); return TRUE;
     case WM_LBUTTONDOWN:
         // Dragging the character moves it as a caption would.
         ReleaseCapture();
@@ -249,11 +245,8 @@ INT_PTR Guide::character(UINT message, WPARAM wparam, LPARAM lparam) {
         if (balloon_showing(showing) && in_tour_sequence(showing)) end_balloon(kBalloonRightClicked);
         return TRUE;
     }
-    case WM_COMMAND:
-        return TRUE;  // Escape and Enter change nothing
-    case WM_DPICHANGED:
-        on_dpi_changed(Dpi(LOWORD(wparam)), *reinterpret_cast<const RECT*>(lparam));
-        return TRUE;
+    case WM_COMMAND: return TRUE;  // Escape and Enter change nothing
+    case WM_DPICHANGED: on_dpi_changed(Dpi(LOWORD(wparam)), *reinterpret_cast<const RECT*>(lparam)); return TRUE;
     case WM_CLOSE:
         stop_ = true;
         end_balloon(kBalloonClosed);
@@ -266,9 +259,8 @@ INT_PTR Guide::character(UINT message, WPARAM wparam, LPARAM lparam) {
         character_ = nullptr;
         PostQuitMessage(0);
         return TRUE;
-    default:
-        return FALSE;
+    default: return FALSE;
     }
 }
 
-} // namespace varuno::corvid
+}  // namespace varuno::corvid

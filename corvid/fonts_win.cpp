@@ -15,13 +15,17 @@ namespace {
 std::vector<std::wstring> candidates(GuideFace face) {
     switch (face) {
     case GuideFace::kPop:
-        return {wide_utf8("HGS創英角ﾎﾟｯﾌﾟ体"), wide_utf8("HG創英角ﾎﾟｯﾌﾟ体"), L"HGSSoeiKakupoptai",
-                wide_utf8("ＭＳ Ｐゴシック"), L"MS PGothic", L"Meiryo UI", L"Noto Sans CJK JP"};
+        return {wide_utf8("HGS創英角ﾎﾟｯﾌﾟ体"),
+                wide_utf8("HG創英角ﾎﾟｯﾌﾟ体"),
+                L"HGSSoeiKakupoptai",
+                wide_utf8("ＭＳ Ｐゴシック"),
+                L"MS PGothic",
+                L"Meiryo UI",
+                L"Noto Sans CJK JP"};
     case GuideFace::kGothic:
         return {wide_utf8("ＭＳ ゴシック"), L"MS Gothic", L"Noto Sans Mono CJK JP", L"Noto Sans CJK JP"};
     case GuideFace::kPGothic:
-    case GuideFace::kSystemFont:
-        break;
+    case GuideFace::kSystemFont: break;
     }
     return {wide_utf8("ＭＳ Ｐゴシック"), L"MS PGothic", L"Meiryo UI", L"Noto Sans CJK JP"};
 }
@@ -71,7 +75,7 @@ bool system_font_is_japanese() {
     return japanese;
 }
 
-} // namespace
+}  // namespace
 
 HFONT GuideFonts::create(GuideFace face, int points, Dpi dpi) {
     if (face == GuideFace::kSystemFont && system_font_is_japanese()) {
@@ -85,8 +89,9 @@ HFONT GuideFonts::create(GuideFace face, int points, Dpi dpi) {
     }
     std::wstring& name = faces_[static_cast<std::size_t>(face)];
     if (name.empty()) name = chosen_face(face);
-    return CreateFontW(dpi.font_height(points), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
-                       CLIP_DEFAULT_PRECIS, PROOF_QUALITY, DEFAULT_PITCH | FF_DONTCARE, name.c_str());
+    return CreateFontW(dpi.font_height(points), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                       name.c_str());
 }
 
-} // namespace varuno::corvid
+}  // namespace varuno::corvid

@@ -30,4 +30,4 @@ private:
     std::array<std::wstring, 4> faces_;  // chosen on first use
 };
 
-} // namespace varuno::corvid
+}  // namespace varuno::corvid

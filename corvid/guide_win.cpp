@@ -15,7 +15,7 @@ Rect work_area(HMONITOR monitor) {
     return {info.rcWork.left, info.rcWork.top, info.rcWork.right, info.rcWork.bottom};
 }
 
-} // namespace
+}  // namespace
 
 HWND find_main_window() { return FindWindowW(nullptr, wide_utf8(contract::kMainWindowTitle).c_str()); }
 
@@ -29,8 +29,12 @@ void show_message(HWND owner, const GuideMessage& message) {
     MessageBoxW(owner, wide_utf8(message.text).c_str(), wide_utf8(message.caption).c_str(), MB_OK);
 }
 
-bool tour_seen() { return ini_read_int(contract::kGuideIniSection, contract::kGuideIniKey, contract::kGuideIniFile) != 0; }
+bool tour_seen() {
+    return ini_read_int(contract::kGuideIniSection, contract::kGuideIniKey, contract::kGuideIniFile) != 0;
+}
 
-void record_tour_seen() { ini_write_text(contract::kGuideIniSection, contract::kGuideIniKey, "1", contract::kGuideIniFile); }
+void record_tour_seen() {
+    ini_write_text(contract::kGuideIniSection, contract::kGuideIniKey, "1", contract::kGuideIniFile);
+}
 
-} // namespace varuno::corvid
+}  // namespace varuno::corvid

@@ -59,7 +59,7 @@ private:
     LabelBlink blink_;
     bool held_ = false;
     HWND balloon_ = nullptr;
-    Dpi dpi_;  // of the monitor of varuno's window, when the labels opened
+    Dpi dpi_;                                   // of the monitor of varuno's window, when the labels opened
     std::array<UniqueBrush, 2> blink_brushes_;  // the two blink colours, made when first needed
 };
 
@@ -138,4 +138,4 @@ void show_message(HWND owner, const GuideMessage& message);
 bool tour_seen();
 void record_tour_seen();
 
-} // namespace varuno::corvid
+}  // namespace varuno::corvid

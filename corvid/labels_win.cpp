@@ -37,7 +37,7 @@ bool target_rect(const PointerLabel& label, HWND main, Dpi dpi, Rect& out) {
     return true;
 }
 
-} // namespace
+}  // namespace
 
 // Measures the caption, cuts the window to ring and caption box, and moves
 // it around the target, inside the work area; all at the DPI of varuno's
@@ -52,8 +52,9 @@ void Labels::lay_out(Label& label) {
         GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &extent);
     }
     const RECT target{label.target.left, label.target.top, label.target.right, label.target.bottom};
-    label.shape = label_in_work_area(
-        label_geometry(label.target, extent.cx, extent.cy, GetSystemMetrics(SM_CXMAXIMIZED), dpi_), work_area_at(target));
+    label.shape =
+        label_in_work_area(label_geometry(label.target, extent.cx, extent.cy, GetSystemMetrics(SM_CXMAXIMIZED), dpi_),
+                           work_area_at(target));
     const LabelGeometry& g = label.shape;
     // A target larger than the template's window would have its ring cut
     // off: the window grows to hold the whole shape.
@@ -65,12 +66,14 @@ void Labels::lay_out(Label& label) {
     UniqueRegion shape(CreateEllipticRgn(g.outer.left, g.outer.top, g.outer.right, g.outer.bottom));
     UniqueRegion hole(CreateEllipticRgn(g.inner.left, g.inner.top, g.inner.right, g.inner.bottom));
     const int corner = dpi_.px(px::kLabelCorner);
-    UniqueRegion caption(CreateRoundRectRgn(g.caption.left, g.caption.top, g.caption.right, g.caption.bottom, corner, corner));
+    UniqueRegion caption(
+        CreateRoundRectRgn(g.caption.left, g.caption.top, g.caption.right, g.caption.bottom, corner, corner));
     CombineRgn(shape.get(), shape.get(), hole.get(), RGN_DIFF);
     CombineRgn(shape.get(), shape.get(), caption.get(), RGN_OR);
     SetWindowPos(label.window, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     SetWindowRgn(label.window, shape.release(), FALSE);  // the window owns the region from now on
-    SetWindowPos(label.window, HWND_TOPMOST, g.origin.x, g.origin.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    SetWindowPos(label.window, HWND_TOPMOST, g.origin.x, g.origin.y, 0, 0,
+                 SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }
 
 void Labels::paint(Label& label) {
@@ -80,7 +83,8 @@ void Labels::paint(Label& label) {
         Selected font(dc, label.font.get());
         SetTextColor(dc, kCaptionColour);
         SetBkMode(dc, TRANSPARENT);
-        RECT box{label.shape.caption.left, label.shape.caption.top, label.shape.caption.right, label.shape.caption.bottom};
+        RECT box{label.shape.caption.left, label.shape.caption.top, label.shape.caption.right,
+                 label.shape.caption.bottom};
         const int inset = dpi_.px(px::kCaptionInset);
         InflateRect(&box, -inset, -inset);
         const std::wstring text = wide(label.text);
@@ -119,20 +123,15 @@ INT_PTR CALLBACK Labels::proc(HWND window, UINT message, WPARAM wparam, LPARAM l
         if (!brush) brush.reset(CreateSolidBrush(kBlinkColours[phase]));
         return reinterpret_cast<INT_PTR>(brush.get());
     }
-    case WM_PAINT:
-        labels.paint(*label);
-        return TRUE;
+    case WM_PAINT: labels.paint(*label); return TRUE;
     case WM_TIMER:
         if (wparam != kBlinkTimer) return FALSE;
         labels.blink_.tick(label->index);
         labels.keep_balloon_active();
         if (!labels.held_) InvalidateRect(window, nullptr, TRUE);
         return TRUE;
-    case WM_DESTROY:
-        KillTimer(window, kBlinkTimer);
-        return TRUE;
-    default:
-        return FALSE;
+    case WM_DESTROY: KillTimer(window, kBlinkTimer); return TRUE;
+    default: return FALSE;
     }
 }
 
@@ -162,4 +161,4 @@ void Labels::close() {
     count_ = 0;
 }
 
-} // namespace varuno::corvid
+}  // namespace varuno::corvid

@@ -32,14 +32,11 @@ std::vector<ButtonPlace> balloon_buttons(TourStage stage, int left, int right, D
     const int second_from = (right + dpi.px(px::kSecondButtonShift)) / 2;
     const int second = second_from + dpi.px(px::kSecondButtonGap);
     switch (stage) {
-    case TourStage::kGreeting:
-        return {{kButtonOk, first}, {kButtonCancel, second}};
+    case TourStage::kGreeting: return {{kButtonOk, first}, {kButtonCancel, second}};
     case TourStage::kReplayQuestion:
         return {{kButtonOk, first}, {kButtonQuit, second_from + dpi.px(px::kQuitButtonGap)}};
-    case TourStage::kFarewell:
-        return {{kButtonOk, first}};
-    case TourStage::kExitConfirm:
-        return {{kButtonYes, first}, {kButtonNo, second}};
+    case TourStage::kFarewell: return {{kButtonOk, first}};
+    case TourStage::kExitConfirm: return {{kButtonYes, first}, {kButtonNo, second}};
     default:  // the eleven steps
         return {{kButtonPrevious, left + dpi.px(px::kStepButtons[0])},
                 {kButtonNext, left + dpi.px(px::kStepButtons[1])},
@@ -58,14 +55,13 @@ TailTip tail_tip(const Rect& S, Dpi dpi) {
     return {m - dpi.px(px::kTailTipHigh), m - dpi.px(px::kTailTipLow)};
 }
 
-} // namespace
+}  // namespace
 
 std::array<Point, 4> tail_polygon(const Rect& S, bool exit_confirm, Dpi dpi) {
     const TailTip tip = tail_tip(S, dpi);
     // The exit confirmation's tail starts one pixel inside the body, so
     // that the two parts of the bubble join without a gap.
-    if (exit_confirm)
-        return {{{S.left - 1, S.top}, {S.left - 1, S.bottom}, {S.right, tip.low}, {S.right, tip.high}}};
+    if (exit_confirm) return {{{S.left - 1, S.top}, {S.left - 1, S.bottom}, {S.right, tip.low}, {S.right, tip.high}}};
     return {{{S.left, tip.high}, {S.left, tip.low}, {S.right, S.bottom}, {S.right, S.top}}};
 }
 
@@ -166,4 +162,4 @@ void LabelBlink::tick(int label) {
     if (label == 1) phase_[1] = phase_[0];
 }
 
-} // namespace varuno::corvid
+}  // namespace varuno::corvid

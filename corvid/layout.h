@@ -117,4 +117,4 @@ private:
     int phase_[2] = {0, 0};
 };
 
-} // namespace varuno::corvid
+}  // namespace varuno::corvid

@@ -8,14 +8,12 @@
 
 namespace varuno::corvid {
 
-
 // One guide at a time: the mutex, and the class of the hidden owner window
 // by which a second start finds the first.
 constexpr std::string_view kMutexName = "コルヴィディアン　フォー　ヴァルーノ";
 constexpr std::string_view kOwnerClass = "コルヴィディアン　フォー　ヴァルーノ ここにはユニークな名前をつける";
 // The title of every window of the guide.
 constexpr std::string_view kGuideTitle = "Corvidian for Varuno  Ver 1.0.0";
-
 
 struct GuideMessage {
     std::string_view text;
@@ -42,11 +40,10 @@ constexpr GuideMessage kTimedOut{
     "のいずれかをとって下さい。",
     "Corvidian for Varuno：タイムアウト"};
 // The screen is too narrow for the main window and the character side by side.
-constexpr GuideMessage kScreenTooSmall{
-    "大変申し訳ありませんが、Corvidianを起動するだけの画面サイズがありません。\n"
-    "解像度：SVGA(800×600)のパソコンで実行して下さい。",
-    "Corvidian for Varuno：起動不可"};
+constexpr GuideMessage kScreenTooSmall{"大変申し訳ありませんが、Corvidianを起動するだけの画面サイズがありません。\n"
+                                       "解像度：SVGA(800×600)のパソコンで実行して下さい。",
+                                       "Corvidian for Varuno：起動不可"};
 // varuno's window went away during the tour.
 constexpr GuideMessage kMainGone{kMainAbsentText, "Corvidian for Varuno：本体消滅"};
 
-} // namespace varuno::corvid
+}  // namespace varuno::corvid

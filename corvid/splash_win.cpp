@@ -19,9 +19,10 @@ constexpr COLORREF kCreditColour = RGB(90, 90, 90);
 namespace px = px96::corvid;
 
 // A rainbow underline under "Corvidian", stepping left as it goes down.
-constexpr COLORREF kRainbow[5] = {RGB(255, 0, 0), RGB(255, 128, 0), RGB(255, 204, 0), RGB(51, 153, 102), RGB(0, 0, 255)};
+constexpr COLORREF kRainbow[5] = {RGB(255, 0, 0), RGB(255, 128, 0), RGB(255, 204, 0), RGB(51, 153, 102),
+                                  RGB(0, 0, 255)};
 
-} // namespace
+}  // namespace
 
 void Splash::text_at(HDC dc, px96::Point at, std::string_view utf8) const {
     const std::wstring text = wide_utf8(utf8);
@@ -58,11 +59,8 @@ void Splash::paint(HDC dc) const {
 INT_PTR CALLBACK Splash::proc(HWND window, UINT message, WPARAM, LPARAM lparam) {
     const auto* splash = dialog_state<const Splash>(window, message, lparam);
     switch (message) {
-    case WM_INITDIALOG:
-        set_guide_title(window);
-        return TRUE;
-    case WM_CTLCOLORDLG:
-        return reinterpret_cast<INT_PTR>(GetStockObject(WHITE_BRUSH));
+    case WM_INITDIALOG: set_guide_title(window); return TRUE;
+    case WM_CTLCOLORDLG: return reinterpret_cast<INT_PTR>(GetStockObject(WHITE_BRUSH));
     case WM_PAINT: {
         if (!splash) return FALSE;
         PAINTSTRUCT ps;
@@ -71,15 +69,15 @@ INT_PTR CALLBACK Splash::proc(HWND window, UINT message, WPARAM, LPARAM lparam) 
         EndPaint(window, &ps);
         return TRUE;
     }
-    default:
-        return FALSE;
+    default: return FALSE;
     }
 }
 
 // The window is made hidden first, so that the fonts and pens are made for
 // the DPI of the monitor it opens on.
 Splash::Splash(Guide& guide) {
-    window_ = CreateDialogParamW(guide.instance(), MAKEINTRESOURCEW(IDD_SPLASH), nullptr, proc, reinterpret_cast<LPARAM>(this));
+    window_ = CreateDialogParamW(guide.instance(), MAKEINTRESOURCEW(IDD_SPLASH), nullptr, proc,
+                                 reinterpret_cast<LPARAM>(this));
     if (!window_) return;
     dpi_ = dpi_of(window_);
     title_.reset(guide.fonts().create(GuideFace::kPop, 24, dpi_));
@@ -110,4 +108,4 @@ void Splash::close() {
     window_ = nullptr;
 }
 
-} // namespace varuno::corvid
+}  // namespace varuno::corvid

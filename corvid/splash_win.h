@@ -34,4 +34,4 @@ private:
     UniquePen rainbow_[5];
 };
 
-} // namespace varuno::corvid
+}  // namespace varuno::corvid

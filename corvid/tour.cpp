@@ -31,7 +31,8 @@ constexpr PointerLabel kFarewellLabels[] = {{"▼ヘルプボタン", kHelpButto
 constexpr std::string_view kStepTexts[11] = {
     "＞使用方法のご案内を始めさせていただきます。\n"
     "\n"
-    "＞私が未熟なせいで予想外の事が起きてしまうと、表示が変になってしまうことがありますので、説明どおりに操作していただければ幸いです。《1/11》",
+    "＞私が未熟なせいで予想外の事が起きてしまうと、表示が変になってしまうことがありますので、説明どおりに操作していただ"
+    "ければ幸いです。《1/11》",
 
     "＞まず、『単位種選択ボタン』をクリックしてください。\n"
     "\n"
@@ -45,7 +46,8 @@ constexpr std::string_view kStepTexts[11] = {
 
     "＞選択された単位種が『ステータスバー』に表示されます。\n"
     "\n"
-    "＞『ステータスバー』では、単位に関する情報がスクロール表示されます。速度は『設定』で調節可能です。また、クリックすると『ステータスバー』の内容が一覧できます。《4/11》",
+    "＞『ステータスバー』では、単位に関する情報がスクロール表示されます。速度は『設定』で調節可能です。また、クリックす"
+    "ると『ステータスバー』の内容が一覧できます。《4/11》",
 
     "＞『Varuno』では、換算フォームが２つありますので、１つの換算結果を見ながらさらに別の換算を行うことが可能です。\n"
     "\n"
@@ -59,11 +61,13 @@ constexpr std::string_view kStepTexts[11] = {
     "\n"
     "＞『グラム』に換算して見ましょう。上から６つめにありますね。\n"
     "\n"
-    "＞Point：リストから選択せずに、キーボードの↓↑キーを使うと、『ステータスバー』の内容がリアルタイムに変更されます。《7/11》",
+    "＞Point：リストから選択せずに、キーボードの↓↑キーを使うと、『ステータスバー』の内容がリアルタイムに変更されます。"
+    "《7/11》",
 
     "＞単位記号を選択すると、その単位記号の日本語表記が下の『ステータスバー』に表示されます。\n"
     "\n"
-    "＞矢印の前が換算前の単位、後が換算後の単位になっています。読み方が紛らわしいものは、平仮名で表記することもあります。《8/11》",
+    "＞矢印の前が換算前の単位、後が換算後の単位になっています。読み方が紛らわしいものは、平仮名で表記することもあります"
+    "。《8/11》",
 
     "＞次は『換算前数値入力欄』に換算前の数値を入力します。\n"
     "\n"
@@ -81,7 +85,8 @@ constexpr std::string_view kStepTexts[11] = {
     "\n"
     "＞詳細はヘルプファイルに記載されていますので、そちらも参照して下さいね。\n"
     "\n"
-    "＞わたしの改良版を只今製作中です。完成したらホームページにアップしますので、ダウンロードしてくれるとうれしいです☆《11/11》",
+    "＞わたしの改良版を只今製作中です。完成したらホームページにアップしますので、ダウンロードしてくれるとうれしいです☆"
+    "《11/11》",
 };
 
 constexpr std::string_view kReplayText =
@@ -137,7 +142,7 @@ bool shows_button(TourStage stage, int button) {
     return false;
 }
 
-} // namespace
+}  // namespace
 
 const StageContent& stage_content(TourStage stage) { return kStages[static_cast<std::size_t>(stage)]; }
 
@@ -147,9 +152,7 @@ std::string_view stage_text(TourStage stage, bool tour_seen) {
     return stage == TourStage::kGreeting ? greeting_text(tour_seen) : stage_content(stage).text;
 }
 
-bool in_tour_sequence(TourStage stage) {
-    return stage >= TourStage::kGreeting && stage <= TourStage::kReplayQuestion;
-}
+bool in_tour_sequence(TourStage stage) { return stage >= TourStage::kGreeting && stage <= TourStage::kReplayQuestion; }
 
 TourState after_button(TourState state, int button) {
     const TourStage stage = state.stage;
@@ -168,9 +171,7 @@ TourState after_button(TourState state, int button) {
     case TourStage::kReplayQuestion:
         state.stage = button == kButtonOk ? TourStage::kStep1 : TourStage::kFarewell;
         break;
-    case TourStage::kFarewell:
-        state.finished = true;
-        break;
+    case TourStage::kFarewell: state.finished = true; break;
     case TourStage::kExitConfirm:
         if (button == kButtonYes)
             state.stage = TourStage::kFarewell;
@@ -196,4 +197,4 @@ TourState after_right_click(TourState state) {
     return state;
 }
 
-} // namespace varuno::corvid
+}  // namespace varuno::corvid

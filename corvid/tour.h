@@ -14,7 +14,17 @@ namespace varuno::corvid {
 
 enum class TourStage {
     kGreeting,
-    kStep1, kStep2, kStep3, kStep4, kStep5, kStep6, kStep7, kStep8, kStep9, kStep10, kStep11,
+    kStep1,
+    kStep2,
+    kStep3,
+    kStep4,
+    kStep5,
+    kStep6,
+    kStep7,
+    kStep8,
+    kStep9,
+    kStep10,
+    kStep11,
     kReplayQuestion,
     kFarewell,
     kExitConfirm,
@@ -75,4 +85,4 @@ TourState after_button(TourState state, int button);
 // shows: the exit confirmation, returning to that stage.
 TourState after_right_click(TourState state);
 
-} // namespace varuno::corvid
+}  // namespace varuno::corvid

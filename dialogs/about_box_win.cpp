@@ -79,19 +79,22 @@ bool over_link(HWND box, int id, LPARAM lparam) {
     return p.x >= r.left && p.x <= r.right && p.y >= r.top && p.y <= r.bottom;
 }
 
-bool over_any_link(HWND box, LPARAM lparam) { return over_link(box, IDC_ABOUT_MAIL, lparam) || over_link(box, IDC_ABOUT_HOME, lparam); }
+bool over_any_link(HWND box, LPARAM lparam) {
+    return over_link(box, IDC_ABOUT_MAIL, lparam) || over_link(box, IDC_ABOUT_HOME, lparam);
+}
 
 // Opens a link with the system's "open" action; answers the shell's result.
 INT_PTR open_link(HWND box, const std::string& target) {
-    return reinterpret_cast<INT_PTR>(ShellExecuteW(box, L"open", wide(target).c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+    return reinterpret_cast<INT_PTR>(
+        ShellExecuteW(box, L"open", wide(target).c_str(), nullptr, nullptr, SW_SHOWNORMAL));
 }
 
 void on_button_up(HWND box, LPARAM lparam) {
     if (over_link(box, IDC_ABOUT_MAIL, lparam)) {
         open_link(box, std::string("mailto:") + kMakerMail);  // a missing mail program is not reported
     } else if (over_link(box, IDC_ABOUT_HOME, lparam) && open_link(box, kMakerHomePage) <= 32) {
-        MessageBoxW(box, wide_utf8("ブラウザを起動できません。").c_str(), wide_utf8("Varuno：エラー(ハイパーリンク)").c_str(),
-                    MB_OK | MB_ICONWARNING | MB_SETFOREGROUND);
+        MessageBoxW(box, wide_utf8("ブラウザを起動できません。").c_str(),
+                    wide_utf8("Varuno：エラー(ハイパーリンク)").c_str(), MB_OK | MB_ICONWARNING | MB_SETFOREGROUND);
     }
 }
 
@@ -131,9 +134,7 @@ INT_PTR CALLBACK about_proc(HWND box, UINT message, WPARAM wparam, LPARAM lparam
     case WM_LBUTTONDOWN:
         if (over_any_link(box, lparam)) SetCursor(about->main.hand_cursor());
         return TRUE;
-    case WM_LBUTTONUP:
-        on_button_up(box, lparam);
-        return TRUE;
+    case WM_LBUTTONUP: on_button_up(box, lparam); return TRUE;
     case WM_COMMAND:
         if (LOWORD(wparam) == IDOK || LOWORD(wparam) == IDCANCEL) EndDialog(box, LOWORD(wparam));
         return TRUE;
@@ -141,11 +142,12 @@ INT_PTR CALLBACK about_proc(HWND box, UINT message, WPARAM wparam, LPARAM lparam
     return FALSE;
 }
 
-} // namespace
+}  // namespace
 
 void open_about_box(MainWindowPort& main) {
     AboutBox about{main, {}, {}};
-    DialogBoxParamW(main.instance(), MAKEINTRESOURCEW(IDD_ABOUT), main.owner(), about_proc, reinterpret_cast<LPARAM>(&about));
+    DialogBoxParamW(main.instance(), MAKEINTRESOURCEW(IDD_ABOUT), main.owner(), about_proc,
+                    reinterpret_cast<LPARAM>(&about));
 }
 
-} // namespace varuno
+}  // namespace varuno

@@ -7,4 +7,4 @@ namespace varuno {
 inline constexpr const char* kMakerMail = "varuno@example.org";
 inline constexpr const char* kMakerHomePage = "https://varuno.example.org/";
 
-} // namespace varuno
+}  // namespace varuno

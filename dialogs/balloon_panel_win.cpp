@@ -24,7 +24,7 @@ void set_balloon_region(HWND panel, Dpi dpi) {
     SetWindowRgn(panel, region.release(), TRUE);  // the window owns the region from now on
 }
 
-} // namespace
+}  // namespace
 
 BalloonPanel::BalloonPanel(PanelMode mode)
     : brush_(CreateSolidBrush(mode == PanelMode::kKinds ? RGB(255, 158, 0) : RGB(255, 203, 0))) {}
@@ -35,8 +35,8 @@ void BalloonPanel::open(HWND panel) {
     RECT r{};
     GetWindowRect(panel, &r);
     const Dpi dpi = dpi_of(panel);
-    SetWindowPos(panel, HWND_TOPMOST, r.left + dpi.px(px96::kPanelOffset.cx), r.top + dpi.px(px96::kPanelOffset.cy), 0, 0,
-                 SWP_NOSIZE | SWP_SHOWWINDOW);
+    SetWindowPos(panel, HWND_TOPMOST, r.left + dpi.px(px96::kPanelOffset.cx), r.top + dpi.px(px96::kPanelOffset.cy), 0,
+                 0, SWP_NOSIZE | SWP_SHOWWINDOW);
     set_balloon_region(panel, dpi);
 }
 
@@ -46,4 +46,4 @@ INT_PTR BalloonPanel::colour(HDC dc) const {
     return reinterpret_cast<INT_PTR>(brush_.get());
 }
 
-} // namespace varuno
+}  // namespace varuno

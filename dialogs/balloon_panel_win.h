@@ -26,4 +26,4 @@ private:
     UniqueBrush brush_;
 };
 
-} // namespace varuno
+}  // namespace varuno

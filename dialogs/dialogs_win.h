@@ -38,4 +38,4 @@ void open_settings_dialog(MainWindowPort& main, DialogMemory& memory);
 // The about box (template 100).
 void open_about_box(MainWindowPort& main);
 
-} // namespace varuno
+}  // namespace varuno

@@ -33,7 +33,7 @@ std::vector<Favourite> read_entries(int first, int end, std::string_view file) {
     return entries;
 }
 
-} // namespace
+}  // namespace
 
 // The kinds are read in growing batches, so that a huge claimed count costs
 // about as much as the entries that are there.
@@ -126,4 +126,4 @@ std::array<std::string, 4> favourite_row_texts(const UnitTables& tables, const F
     return texts;
 }
 
-} // namespace varuno
+}  // namespace varuno

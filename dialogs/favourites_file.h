@@ -87,4 +87,4 @@ bool favourite_fits(const UnitTables& tables, const Favourite& f);
 // its place, so the entry is visibly broken but can still be deleted.
 std::array<std::string, 4> favourite_row_texts(const UnitTables& tables, const Favourite& f);
 
-} // namespace varuno
+}  // namespace varuno

@@ -114,9 +114,7 @@ void add_to_favourites(FavouritesPanel& f) {
     const int first = answer == IDYES ? 0 : 2;  // the court's before list; its after list follows
     const char* failure = nullptr;
     switch (add_favourite(f.main.current_kind(), chosen_row(f, first), chosen_row(f, first + 1))) {
-    case AddResult::kAdded:
-        fill_favourites_list(f);
-        return;
+    case AddResult::kAdded: fill_favourites_list(f); return;
     case AddResult::kNoKind:
         failure = "単位種が選択されていません。\n『Ω』ボタンを押して、単位種と単位を選択してください。\n\n"
                   "お気に入りフォームを閉じます。";
@@ -184,8 +182,9 @@ void reconvert_favourite(FavouritesPanel& f) {
 // meanwhile, so that it cannot act (or ask again) under the box.
 void delete_selected_favourites(FavouritesPanel& f) {
     EnableWindow(f.panel, FALSE);
-    const int answer = MessageBoxW(f.main.owner(), wide_utf8("選択中のアイテムを削除してもよろしいでしょうか？").c_str(),
-                                   wide_utf8("Varuno：削除確認").c_str(), MB_OKCANCEL | MB_DEFBUTTON2);
+    const int answer =
+        MessageBoxW(f.main.owner(), wide_utf8("選択中のアイテムを削除してもよろしいでしょうか？").c_str(),
+                    wide_utf8("Varuno：削除確認").c_str(), MB_OKCANCEL | MB_DEFBUTTON2);
     EnableWindow(f.panel, TRUE);
     SetActiveWindow(f.panel);
     if (answer != IDOK) return;
@@ -261,12 +260,9 @@ INT_PTR CALLBACK favourites_proc(HWND panel, UINT message, WPARAM wparam, LPARAM
         f->panel = panel;
         open_panel(*f);
         return TRUE;
-    case WM_DESTROY:
-        RemoveWindowSubclass(f->list(), list_subclass, 0);
-        return FALSE;
+    case WM_DESTROY: RemoveWindowSubclass(f->list(), list_subclass, 0); return FALSE;
     case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSTATIC:
-        return f->balloon.colour(reinterpret_cast<HDC>(wparam));
+    case WM_CTLCOLORSTATIC: return f->balloon.colour(reinterpret_cast<HDC>(wparam));
     case WM_NOTIFY: {
         const auto* header = reinterpret_cast<const NMHDR*>(lparam);
         if (header->idFrom != IDC_FAV_LIST) return FALSE;
@@ -286,7 +282,7 @@ INT_PTR CALLBACK favourites_proc(HWND panel, UINT message, WPARAM wparam, LPARAM
     return FALSE;
 }
 
-} // namespace
+}  // namespace
 
 bool open_favourites_panel(MainWindowPort& main, DialogMemory& memory) {
     FavouritesPanel f{main, memory};
@@ -294,4 +290,4 @@ bool open_favourites_panel(MainWindowPort& main, DialogMemory& memory) {
                            reinterpret_cast<LPARAM>(&f)) == kReconverted;
 }
 
-} // namespace varuno
+}  // namespace varuno

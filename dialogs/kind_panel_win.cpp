@@ -28,10 +28,10 @@ struct KindPanel {
 // z-order, where the placeholder is, keeps Wine from passing it the mouse.)
 void fill_kind_list(HWND panel, KindPanel& state) {
     const RECT place = child_rect(panel, IDC_KIND_PLACE);
-    HWND list = CreateWindowExW(0, WC_COMBOBOXEXW, L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWNLIST,
-                                place.left, place.top, place.right - place.left, dpi_of(panel).px(px96::kKindListDropped), panel,
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_KIND_LIST)), state.main.instance(),
-                                nullptr);
+    HWND list = CreateWindowExW(
+        0, WC_COMBOBOXEXW, L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWNLIST, place.left,
+        place.top, place.right - place.left, dpi_of(panel).px(px96::kKindListDropped), panel,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_KIND_LIST)), state.main.instance(), nullptr);
     SendMessageW(list, WM_SETFONT, SendMessageW(panel, WM_GETFONT, 0, 0), FALSE);
     SendMessageW(list, CBEM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(state.main.kind_images()));
     for (int k = 0; k < kind_count; ++k) {
@@ -57,8 +57,7 @@ INT_PTR CALLBACK kind_panel_proc(HWND panel, UINT message, WPARAM wparam, LPARAM
         fill_kind_list(panel, *state);
         return FALSE;  // the focus is on the kind list
     case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSTATIC:
-        return state->balloon.colour(reinterpret_cast<HDC>(wparam));
+    case WM_CTLCOLORSTATIC: return state->balloon.colour(reinterpret_cast<HDC>(wparam));
     case WM_COMMAND:
         switch (LOWORD(wparam)) {
         case IDC_PANEL_OK: {
@@ -77,7 +76,7 @@ INT_PTR CALLBACK kind_panel_proc(HWND panel, UINT message, WPARAM wparam, LPARAM
     return FALSE;
 }
 
-} // namespace
+}  // namespace
 
 bool open_kind_panel(MainWindowPort& main) {
     KindPanel state{main};
@@ -85,4 +84,4 @@ bool open_kind_panel(MainWindowPort& main) {
                            reinterpret_cast<LPARAM>(&state)) == kSearch;
 }
 
-} // namespace varuno
+}  // namespace varuno

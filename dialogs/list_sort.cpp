@@ -30,4 +30,4 @@ std::vector<int> sorted_row_order(const std::vector<std::string>& texts, SortDir
     return order;
 }
 
-} // namespace varuno
+}  // namespace varuno

@@ -24,4 +24,4 @@ int compare_list_texts(std::string_view a, std::string_view b);
 // current order in both directions; direction none keeps the order.
 std::vector<int> sorted_row_order(const std::vector<std::string>& texts, SortDirection direction);
 
-} // namespace varuno
+}  // namespace varuno

@@ -52,4 +52,4 @@ public:
     virtual bool save_failed(std::string_view file) = 0;
 };
 
-} // namespace varuno
+}  // namespace varuno

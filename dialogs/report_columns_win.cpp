@@ -14,7 +14,8 @@ void insert_report_columns(HWND list, std::span<const char* const> heads, std::s
     const int room = dpi.px(px96::kColumnHeadMargins);
     for (std::size_t c = 0; c < heads.size() && c < widths96.size(); ++c) {
         std::wstring head = wide_utf8(heads[c]);
-        const auto text_width = static_cast<int>(SendMessageW(list, LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(head.c_str())));
+        const auto text_width =
+            static_cast<int>(SendMessageW(list, LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(head.c_str())));
         LVCOLUMNW column{};
         column.mask = LVCF_FMT | LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
         column.fmt = LVCFMT_LEFT;
@@ -25,4 +26,4 @@ void insert_report_columns(HWND list, std::span<const char* const> heads, std::s
     }
 }
 
-} // namespace varuno
+}  // namespace varuno

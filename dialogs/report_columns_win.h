@@ -14,4 +14,4 @@ namespace varuno {
 // the list's font.
 void insert_report_columns(HWND list, std::span<const char* const> heads, std::span<const int> widths96, Dpi dpi);
 
-} // namespace varuno
+}  // namespace varuno

@@ -21,8 +21,8 @@
 namespace varuno {
 namespace {
 
-constexpr const char* kColumnHeads[kSearchColumnCount] = {"単位種", "日本語表記", "単位記号", "国名",
-                                                         "補助記号", "汎用レート", "備考"};
+constexpr const char* kColumnHeads[kSearchColumnCount] = {"単位種",   "日本語表記", "単位記号", "国名",
+                                                          "補助記号", "汎用レート", "備考"};
 
 // One run of the dialog. The hits and the sort directions outlive it, in
 // the dialogs' memory.
@@ -30,8 +30,8 @@ struct SearchDialog {
     MainWindowPort& main;
     DialogMemory& memory;
     HWND dialog = nullptr;
-    std::vector<std::string> history{};// the search-text list, oldest first
-    bool applied = false;              // a hit went into the courts
+    std::vector<std::string> history{};  // the search-text list, oldest first
+    bool applied = false;                // a hit went into the courts
 
     HWND control(int id) const { return GetDlgItem(dialog, id); }
     HWND results() const { return control(IDC_SEARCH_RESULTS); }
@@ -61,7 +61,8 @@ std::wstring search_field(const SearchDialog& d) {
 SearchForm read_form(const SearchDialog& d) {
     SearchForm form;
     for (int i = 0; i < kSearchCheckCount; ++i)
-        form.checks[static_cast<std::size_t>(i)] = static_cast<int>(IsDlgButtonChecked(d.dialog, kSearchFirstCheck + i));
+        form.checks[static_cast<std::size_t>(i)] =
+            static_cast<int>(IsDlgButtonChecked(d.dialog, kSearchFirstCheck + i));
     form.kinds.resize(kind_count);
     for (int k = 0; k < kind_count; ++k)
         form.kinds[static_cast<std::size_t>(k)] = SendMessageW(d.control(IDC_SEARCH_KINDS), LB_GETSEL, k, 0) > 0;
@@ -80,7 +81,8 @@ void show_form(SearchDialog& d, const SearchForm& form) {
     HWND combo = d.control(IDC_SEARCH_TEXT);
     SendMessageW(combo, CB_RESETCONTENT, 0, 0);
     d.history = form.history;
-    for (const std::string& entry : d.history) SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(entry).c_str()));
+    for (const std::string& entry : d.history)
+        SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(entry).c_str()));
     SetWindowTextW(combo, text.c_str());
 }
 
@@ -144,7 +146,8 @@ void run_search(SearchDialog& d) {
     // The empty mark stands in most cells: searching it finds nothing by rule.
     if (!is_empty_mark(text)) {
         if (selected_kind_count(d) == 0) {
-            if (d.ask("単位種が選択されていません。全てを選択して、検索を続行しますか？", "Varuno：エラー", MB_YESNO) != IDYES)
+            if (d.ask("単位種が選択されていません。全てを選択して、検索を続行しますか？", "Varuno：エラー", MB_YESNO) !=
+                IDYES)
                 return;
             select_all_kinds(d, true);
         }
@@ -219,11 +222,12 @@ void show_detail(SearchDialog& d) {
     const auto p = static_cast<int>(SendMessageW(d.results(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
     if (p < 0 || static_cast<std::size_t>(p) >= d.memory.hits.size()) return;
     const search_hit hit = d.memory.hits[static_cast<std::size_t>(p)];
-    if (MessageBoxW(d.dialog, wide(hit_detail_text(d.main.tables(), hit)).c_str(), wide_utf8("Varuno：結果詳細").c_str(),
-                    MB_YESNO) != IDYES)
+    if (MessageBoxW(d.dialog, wide(hit_detail_text(d.main.tables(), hit)).c_str(),
+                    wide_utf8("Varuno：結果詳細").c_str(), MB_YESNO) != IDYES)
         return;
     select_in_main_window(d, hit);
-    if (d.ask("単位種の選択と、単位の選択が完了しました。\n\n検索フォームを閉じます。", "Varuno：自動選択", MB_YESNO) == IDYES)
+    if (d.ask("単位種の選択と、単位の選択が完了しました。\n\n検索フォームを閉じます。", "Varuno：自動選択", MB_YESNO) ==
+        IDYES)
         close(d);
 }
 
@@ -266,9 +270,7 @@ INT_PTR CALLBACK search_proc(HWND dialog, UINT message, WPARAM wparam, LPARAM lp
         d->dialog = dialog;
         open(*d);
         return TRUE;
-    case WM_COMMAND:
-        on_command(*d, LOWORD(wparam), HIWORD(wparam));
-        return TRUE;
+    case WM_COMMAND: on_command(*d, LOWORD(wparam), HIWORD(wparam)); return TRUE;
     case WM_NOTIFY: {
         const auto* head = reinterpret_cast<const NMHDR*>(lparam);
         if (head->idFrom != IDC_SEARCH_RESULTS) return FALSE;
@@ -287,12 +289,13 @@ INT_PTR CALLBACK search_proc(HWND dialog, UINT message, WPARAM wparam, LPARAM lp
     return FALSE;
 }
 
-} // namespace
+}  // namespace
 
 bool open_search_dialog(MainWindowPort& main, DialogMemory& memory) {
     SearchDialog d{main, memory};
-    DialogBoxParamW(main.instance(), MAKEINTRESOURCEW(IDD_SEARCH), main.owner(), search_proc, reinterpret_cast<LPARAM>(&d));
+    DialogBoxParamW(main.instance(), MAKEINTRESOURCEW(IDD_SEARCH), main.owner(), search_proc,
+                    reinterpret_cast<LPARAM>(&d));
     return d.applied;
 }
 
-} // namespace varuno
+}  // namespace varuno

@@ -18,10 +18,11 @@ constexpr int kHistoryKey = 1000;  // entry i is stored under key 1000 + i
 constexpr int kHistoryLimit = 101;
 
 bool valid_hit(const UnitTables& tables, const search_hit& hit) {
-    return hit.kind >= 0 && hit.kind < kind_count && has_row(tables[hit.kind], hit.row) && hit.field >= 0 && hit.field < 5;
+    return hit.kind >= 0 && hit.kind < kind_count && has_row(tables[hit.kind], hit.row) && hit.field >= 0 &&
+           hit.field < 5;
 }
 
-} // namespace
+}  // namespace
 
 bool restore_search_state(SearchForm& form, std::string_view file) {
     if (ini_read_int(kSection, "first", file) == 0) {
@@ -43,9 +44,12 @@ bool restore_search_state(SearchForm& form, std::string_view file) {
 
 bool save_search_state(const SearchForm& form, std::string_view file) {
     std::vector<IniChange> changes;
-    const auto set = [&](int key, std::string value) { changes.push_back({kSection, std::to_string(key), std::move(value)}); };
+    const auto set = [&](int key, std::string value) {
+        changes.push_back({kSection, std::to_string(key), std::move(value)});
+    };
     changes.push_back({kSection, "first", "1"});
-    for (int i = 0; i < kSearchCheckCount; ++i) set(kSearchFirstCheck + i, std::to_string(form.checks[static_cast<std::size_t>(i)]));
+    for (int i = 0; i < kSearchCheckCount; ++i)
+        set(kSearchFirstCheck + i, std::to_string(form.checks[static_cast<std::size_t>(i)]));
     for (std::size_t k = 0; k < form.kinds.size(); ++k) set(static_cast<int>(k), form.kinds[k] ? "1" : "0");
     changes.push_back({kSection, "CMB_C", std::to_string(form.history.size())});
     for (std::size_t i = 0; i < form.history.size(); ++i) set(kHistoryKey + static_cast<int>(i), form.history[i]);
@@ -91,7 +95,8 @@ std::string hit_detail_text(const UnitTables& tables, const search_hit& hit) {
     std::string text = cp932::from_utf8("◎：完全合致　○：部分合致\n\n\n[単位種：") +
                        kind_names[static_cast<std::size_t>(hit.kind)] + "]\n";
     for (int t = 0; t < 5; ++t)
-        text += (t == hit.field ? mark : other) + cp932::from_utf8(kFieldHeads[t]) + search_field_text(tables[hit.kind], hit.row, t);
+        text += (t == hit.field ? mark : other) + cp932::from_utf8(kFieldHeads[t]) +
+                search_field_text(tables[hit.kind], hit.row, t);
     return text + cp932::from_utf8("\n\nこの単位で換算を実行しますか？");
 }
 
@@ -102,4 +107,4 @@ std::string hit_counter_text(std::size_t hits) {
     return text;
 }
 
-} // namespace varuno
+}  // namespace varuno

@@ -22,8 +22,8 @@ inline constexpr int kSearchColumnCount = 7;    // columns of the result list
 struct SearchForm {
     // Check states of boxes 4010 ... 4016 (0 unchecked, 1 checked, 2 indeterminate).
     std::array<int, kSearchCheckCount> checks{};
-    std::vector<bool> kinds;            // selection of each kind in the kind list, by kind index
-    std::vector<std::string> history;   // the search-text list, oldest first (CP932)
+    std::vector<bool> kinds;           // selection of each kind in the kind list, by kind index
+    std::vector<std::string> history;  // the search-text list, oldest first (CP932)
 };
 
 // Applies the FIND section of `file` to `form`. After a save, each check box
@@ -64,4 +64,4 @@ std::string hit_detail_text(const UnitTables& tables, const search_hit& hit);
 // The hit counter: " 12 HIT".
 std::string hit_counter_text(std::size_t hits);
 
-} // namespace varuno
+}  // namespace varuno

@@ -128,12 +128,8 @@ INT_PTR CALLBACK settings_proc(HWND dialog, UINT message, WPARAM wparam, LPARAM 
     case WM_TIMER:
         if (wparam == kSampleTimer) SetDlgItemTextW(dialog, IDC_SET_SAMPLE, wide(s->memory.sample.step()).c_str());
         return TRUE;
-    case WM_HSCROLL:
-        on_scroll(dialog, LOWORD(wparam));
-        return TRUE;
-    case WM_CLOSE:
-        close_dialog(dialog);
-        return TRUE;
+    case WM_HSCROLL: on_scroll(dialog, LOWORD(wparam)); return TRUE;
+    case WM_CLOSE: close_dialog(dialog); return TRUE;
     case WM_COMMAND:
         switch (LOWORD(wparam)) {
         case IDC_SET_SPEED_EDIT:
@@ -152,11 +148,12 @@ INT_PTR CALLBACK settings_proc(HWND dialog, UINT message, WPARAM wparam, LPARAM 
     return FALSE;
 }
 
-} // namespace
+}  // namespace
 
 void open_settings_dialog(MainWindowPort& main, DialogMemory& memory) {
     SettingsDialog s{main, memory};
-    DialogBoxParamW(main.instance(), MAKEINTRESOURCEW(IDD_SETTINGS), main.owner(), settings_proc, reinterpret_cast<LPARAM>(&s));
+    DialogBoxParamW(main.instance(), MAKEINTRESOURCEW(IDD_SETTINGS), main.owner(), settings_proc,
+                    reinterpret_cast<LPARAM>(&s));
 }
 
-} // namespace varuno
+}  // namespace varuno

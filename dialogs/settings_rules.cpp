@@ -36,4 +36,4 @@ std::string SampleScroller::step() {
     return rotated(text, position_);
 }
 
-} // namespace varuno
+}  // namespace varuno

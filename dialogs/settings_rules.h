@@ -36,4 +36,4 @@ private:
 // The sample text (CP932).
 const std::string& sample_text();
 
-} // namespace varuno
+}  // namespace varuno

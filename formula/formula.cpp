@@ -23,20 +23,25 @@ using real = long double;
 constexpr int kMaxDepth = FORMULA_MAX_DEPTH;
 constexpr std::size_t kMaxLength = FORMULA_MAX_LENGTH;
 
-// Entries of the operator stack. Everything up to kAbs opens a bracket: a
-// plain "(" or a function name with its "(".
+// Entries of the operator stack, one line per kind: brackets, functions,
+// operators. Everything up to kAbs opens a bracket: a plain "(" or a
+// function name with its "(".
+// clang-format off
 enum Op : unsigned char {
     kOpen,
     kSqrt, kExp, kLn, kLog, kSin, kCos, kTan, kAsin, kAcos, kAtan, kAbs,
     kAdd, kSub, kMul, kDiv, kNeg, kPow,
 };
+// clang-format on
 
 // How tightly an operator binds; brackets (0) stop every reduction. A minus
 // sign binds looser than "^" so that -2^2 is -(2^2).
 constexpr int precedence(Op op) {
     switch (op) {
-    case kAdd: case kSub: return 1;
-    case kMul: case kDiv: return 2;
+    case kAdd:
+    case kSub: return 1;
+    case kMul:
+    case kDiv: return 2;
     case kNeg: return 3;
     case kPow: return 4;
     default: return 0;
@@ -47,17 +52,31 @@ constexpr real kPi = 3.141592653589793238462643383279502884L;
 
 // 10^0 ... 10^27: all exact in a 64-bit mantissa (5^27 < 2^64).
 constexpr real kPow10[] = {
-    1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,  1e7L,  1e8L,  1e9L,
-    1e10L, 1e11L, 1e12L, 1e13L, 1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L,
-    1e20L, 1e21L, 1e22L, 1e23L, 1e24L, 1e25L, 1e26L, 1e27L,
+    1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,  1e7L,  1e8L,  1e9L,  1e10L, 1e11L, 1e12L, 1e13L,
+    1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L, 1e20L, 1e21L, 1e22L, 1e23L, 1e24L, 1e25L, 1e26L, 1e27L,
 };
 constexpr int kMaxExactPow10 = 27;
 constexpr int kMaxMantissaDigits = 19;  // every 19-digit integer fits in 64 bits
 constexpr std::uint64_t kPow10Int[] = {
-    1ull, 10ull, 100ull, 1000ull, 10000ull, 100000ull, 1000000ull, 10000000ull,
-    100000000ull, 1000000000ull, 10000000000ull, 100000000000ull, 1000000000000ull,
-    10000000000000ull, 100000000000000ull, 1000000000000000ull, 10000000000000000ull,
-    100000000000000000ull, 1000000000000000000ull,
+    1ull,
+    10ull,
+    100ull,
+    1000ull,
+    10000ull,
+    100000ull,
+    1000000ull,
+    10000000ull,
+    100000000ull,
+    1000000000ull,
+    10000000000ull,
+    100000000000ull,
+    1000000000000ull,
+    10000000000000ull,
+    100000000000000ull,
+    1000000000000000ull,
+    10000000000000000ull,
+    100000000000000000ull,
+    1000000000000000000ull,
 };
 // Decimal exponents are clamped here while read: far beyond the range of
 // long double even after the at most kMaxLength digits shift them.
@@ -80,12 +99,10 @@ public:
     X87Settings() {
         __asm__ volatile("fnstcw %0" : "=m"(saved_) : : "memory");
         wanted_ = static_cast<unsigned short>((saved_ & ~0x0F3Fu) | 0x033Fu);
-        if (wanted_ != saved_)
-            __asm__ volatile("fldcw %0" : : "m"(wanted_) : "memory");
+        if (wanted_ != saved_) __asm__ volatile("fldcw %0" : : "m"(wanted_) : "memory");
     }
     ~X87Settings() {
-        if (wanted_ != saved_)
-            __asm__ volatile("fnclex\n\tfldcw %0" : : "m"(saved_) : "memory");
+        if (wanted_ != saved_) __asm__ volatile("fnclex\n\tfldcw %0" : : "m"(saved_) : "memory");
     }
     X87Settings(const X87Settings&) = delete;
     X87Settings& operator=(const X87Settings&) = delete;
@@ -121,8 +138,7 @@ char* write_decimal(char* out, long value) {
         digits[count++] = static_cast<char>('0' + value % 10);
         value /= 10;
     } while (value > 0);
-    while (count > 0)
-        *out++ = digits[--count];
+    while (count > 0) *out++ = digits[--count];
     return out;
 }
 
@@ -142,30 +158,24 @@ std::size_t canonical_number(const char* begin, const char* end, char* out) {
             fraction = true;
         } else if (n == kMaxSignificantDigits) {
             dropped_nonzero |= *p != '0';
-            if (!fraction)
-                ++scale;
+            if (!fraction) ++scale;
         } else {
-            if (n > 0 || *p != '0')
-                out[n++] = *p;
-            if (fraction)
-                --scale;
+            if (n > 0 || *p != '0') out[n++] = *p;
+            if (fraction) --scale;
         }
     }
     if (dropped_nonzero) {
         out[n++] = '1';
         --scale;
     }
-    if (n == 0)
-        out[n++] = '0';
+    if (n == 0) out[n++] = '0';
     if (p < end) {
         ++p;
         bool negative = *p == '-';
-        if (*p == '-' || *p == '+')
-            ++p;
+        if (*p == '-' || *p == '+') ++p;
         long exponent = 0;
         for (; p < end; ++p)
-            if (exponent < kExponentClamp)
-                exponent = exponent * 10 + (*p - '0');
+            if (exponent < kExponentClamp) exponent = exponent * 10 + (*p - '0');
         scale += negative ? -exponent : exponent;
     }
     out[n++] = 'e';
@@ -201,13 +211,11 @@ std::size_t canonical_number(const char* begin, const char* end, char* out) {
 // text itself may not: only then is the text read again, as a double.
 double literal_to_double(real value, const char* begin, const char* end) {
     const double rounded = to_double(value);
-    if (rounded == value)
-        return rounded;
+    if (rounded == value) return rounded;
     const double other = std::nextafter(rounded, value > rounded ? HUGE_VAL : -HUGE_VAL);
     // Past DBL_MAX the next step of the double grid is 2^1024.
     auto widen = [](double d) { return std::isinf(d) ? std::copysign(0x1p1024L, d) : real(d); };
-    if ((widen(rounded) + widen(other)) / 2 != value)
-        return rounded;
+    if ((widen(rounded) + widen(other)) / 2 != value) return rounded;
     return read_as_double(value, begin, end);
 }
 
@@ -235,18 +243,15 @@ bool fail(Evaluation& ev, int code) {
 }
 
 bool push_op(Evaluation& ev, Op op) {
-    if (ev.op_count == kMaxDepth)
-        return fail(ev, FORMULA_ERROR_TOO_DEEP);
+    if (ev.op_count == kMaxDepth) return fail(ev, FORMULA_ERROR_TOO_DEEP);
     ev.ops[ev.op_count++] = op;
     return true;
 }
 
 // 10^n correctly rounded, so that 10^-30 equals the number 1e-30.
 real power_of_ten(int n) {
-    if (n >= 0 && n <= kMaxExactPow10)
-        return kPow10[n];
-    if (n < 0 && n >= -kMaxExactPow10)
-        return 1 / kPow10[-n];
+    if (n >= 0 && n <= kMaxExactPow10) return kPow10[n];
+    if (n < 0 && n >= -kMaxExactPow10) return 1 / kPow10[-n];
     char text[24] = "1e";
     return parse_number_slow(text, write_decimal(text + 2, n));
 }
@@ -263,11 +268,9 @@ real power(real base, real exponent) {
         real result = 1;
         real factor = base;
         while (k != 0) {
-            if (k & 1u)
-                result *= factor;
+            if (k & 1u) result *= factor;
             k >>= 1;
-            if (k != 0)
-                factor *= factor;
+            if (k != 0) factor *= factor;
         }
         return n < 0 ? 1 / result : result;
     }
@@ -314,8 +317,7 @@ bool apply(Evaluation& ev, Op op) {
         default: left = power(left, right); break;
         }
     }
-    if (std::isnan(ev.values[ev.value_count - 1]))
-        return fail(ev, FORMULA_ERROR_DOMAIN);
+    if (std::isnan(ev.values[ev.value_count - 1])) return fail(ev, FORMULA_ERROR_DOMAIN);
     return true;
 }
 
@@ -324,11 +326,9 @@ bool apply(Evaluation& ev, Op op) {
 bool reduce(Evaluation& ev, int min_precedence) {
     while (ev.op_count > 0) {
         const Op top = ev.ops[ev.op_count - 1];
-        if (precedence(top) < min_precedence || precedence(top) == 0)
-            return true;
+        if (precedence(top) < min_precedence || precedence(top) == 0) return true;
         --ev.op_count;
-        if (!apply(ev, top))
-            return false;
+        if (!apply(ev, top)) return false;
     }
     return true;
 }
@@ -351,8 +351,7 @@ bool read_number(Evaluation& ev) {
             fraction = true;
             continue;
         }
-        if (!is_digit(*p))
-            break;
+        if (!is_digit(*p)) break;
         any_digit = true;
         const unsigned d = static_cast<unsigned>(*p - '0');
         if (digits < kMaxMantissaDigits) {
@@ -360,27 +359,21 @@ bool read_number(Evaluation& ev) {
                 mantissa = mantissa * 10 + d;
                 ++digits;
             }
-            if (fraction)
-                --scale;
+            if (fraction) --scale;
         } else {
-            if (!fraction)
-                ++scale;
+            if (!fraction) ++scale;
             truncated |= d != 0;
         }
     }
-    if (!any_digit)
-        return fail(ev, FORMULA_ERROR_SYNTAX);
+    if (!any_digit) return fail(ev, FORMULA_ERROR_SYNTAX);
     if (*p == 'e' || *p == 'E') {
         ++p;
         const bool negative = *p == '-';
-        if (*p == '-' || *p == '+')
-            ++p;
-        if (!is_digit(*p))
-            return fail(ev, FORMULA_ERROR_SYNTAX);
+        if (*p == '-' || *p == '+') ++p;
+        if (!is_digit(*p)) return fail(ev, FORMULA_ERROR_SYNTAX);
         int exponent = 0;
         for (; is_digit(*p); ++p)
-            if (exponent < kExponentClamp)
-                exponent = exponent * 10 + (*p - '0');
+            if (exponent < kExponentClamp) exponent = exponent * 10 + (*p - '0');
         scale += negative ? -exponent : exponent;
     }
 
@@ -414,13 +407,12 @@ bool read_name(Evaluation& ev, bool& operand_done) {
         std::string_view name;
         Op op;
     } kFunctions[] = {
-        {"sqrt", kSqrt}, {"exp", kExp}, {"ln", kLn}, {"log", kLog}, {"sin", kSin}, {"cos", kCos},
-        {"tan", kTan}, {"asin", kAsin}, {"acos", kAcos}, {"atan", kAtan}, {"abs", kAbs},
+        {"sqrt", kSqrt}, {"exp", kExp},   {"ln", kLn},     {"log", kLog},   {"sin", kSin}, {"cos", kCos},
+        {"tan", kTan},   {"asin", kAsin}, {"acos", kAcos}, {"atan", kAtan}, {"abs", kAbs},
     };
     const char* const begin = ev.p;
     const char* p = begin;
-    while (is_letter(*p))
-        ++p;
+    while (is_letter(*p)) ++p;
     const std::string_view name(begin, static_cast<std::size_t>(p - begin));
     ev.operated = true;
     if (name == "pi") {
@@ -431,8 +423,7 @@ bool read_name(Evaluation& ev, bool& operand_done) {
     }
     for (const auto& function : kFunctions) {
         if (function.name == name) {
-            if (*p != '(')
-                return fail(ev, FORMULA_ERROR_SYNTAX);
+            if (*p != '(') return fail(ev, FORMULA_ERROR_SYNTAX);
             ev.p = p + 1;
             operand_done = false;
             return push_op(ev, function.op);
@@ -456,8 +447,7 @@ bool evaluate(Evaluation& ev) {
                 else if (!push_op(ev, kNeg))
                     return false;
             } else if (c == '(') {
-                if (!push_op(ev, kOpen))
-                    return false;
+                if (!push_op(ev, kOpen)) return false;
             } else if (c != '+') {
                 break;
             }
@@ -465,14 +455,11 @@ bool evaluate(Evaluation& ev) {
         }
         const char c = *ev.p;
         if (is_digit(c) || c == '.') {
-            if (!read_number(ev))
-                return false;
+            if (!read_number(ev)) return false;
         } else if (is_letter(c)) {
             bool operand_done = false;
-            if (!read_name(ev, operand_done))
-                return false;
-            if (!operand_done)
-                continue;
+            if (!read_name(ev, operand_done)) return false;
+            if (!operand_done) continue;
         } else {
             // The end, ")" or any other byte where an operand must stand.
             return fail(ev, FORMULA_ERROR_SYNTAX);
@@ -481,25 +468,20 @@ bool evaluate(Evaluation& ev) {
         // Where an operator is expected: closing brackets, then a binary
         // operator or the end.
         while (*ev.p == ')') {
-            if (!reduce(ev, 1))
-                return false;
-            if (ev.op_count == 0)
-                return fail(ev, FORMULA_ERROR_BRACKET);
+            if (!reduce(ev, 1)) return false;
+            if (ev.op_count == 0) return fail(ev, FORMULA_ERROR_BRACKET);
             const Op bracket = ev.ops[--ev.op_count];
             if (bracket != kOpen) {
                 ev.operated = true;
-                if (!apply(ev, bracket))
-                    return false;
+                if (!apply(ev, bracket)) return false;
             }
             ++ev.p;
         }
         Op op;
         switch (*ev.p) {
         case '\0':
-            if (!reduce(ev, 1))
-                return false;
-            if (ev.op_count != 0)
-                return fail(ev, FORMULA_ERROR_BRACKET);
+            if (!reduce(ev, 1)) return false;
+            if (ev.op_count != 0) return fail(ev, FORMULA_ERROR_BRACKET);
             return true;
         case '+': op = kAdd; break;
         case '-': op = kSub; break;
@@ -509,10 +491,8 @@ bool evaluate(Evaluation& ev) {
         default: return fail(ev, FORMULA_ERROR_SYNTAX);
         }
         // "^" groups from the right, so it reduces nothing before it.
-        if (op != kPow && !reduce(ev, precedence(op)))
-            return false;
-        if (!push_op(ev, op))
-            return false;
+        if (op != kPow && !reduce(ev, precedence(op))) return false;
+        if (!push_op(ev, op)) return false;
         ev.operated = true;
         ++ev.p;
     }
@@ -523,28 +503,22 @@ double report(int code) {
     return 0;
 }
 
-} // namespace
+}  // namespace
 
 double FormulaCalculateText(const char* expression) {
-    if (expression == nullptr)
-        return report(FORMULA_ERROR_SYNTAX);
+    if (expression == nullptr) return report(FORMULA_ERROR_SYNTAX);
     std::size_t length = 0;
-    while (length <= kMaxLength && expression[length] != '\0')
-        ++length;
-    if (length > kMaxLength)
-        return report(FORMULA_ERROR_TOO_LONG);
+    while (length <= kMaxLength && expression[length] != '\0') ++length;
+    if (length > kMaxLength) return report(FORMULA_ERROR_TOO_LONG);
 
     const X87Settings settings;
     Evaluation ev;
     ev.p = expression;
-    if (!evaluate(ev))
-        return report(ev.error);
+    if (!evaluate(ev)) return report(ev.error);
     const real value = ev.values[0];
-    double result = ev.literal_count == 1 && !ev.operated
-                        ? literal_to_double(value, ev.literal_begin, ev.literal_end)
-                        : to_double(value);
-    if (result == 0)
-        result = 0;  // no negative zero: -0 and 0*-1 read as 0
+    double result = ev.literal_count == 1 && !ev.operated ? literal_to_double(value, ev.literal_begin, ev.literal_end)
+                                                          : to_double(value);
+    if (result == 0) result = 0;  // no negative zero: -0 and 0*-1 read as 0
     FormulaError = FORMULA_OK;
     return result;
 }

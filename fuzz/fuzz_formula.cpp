@@ -15,20 +15,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     text.push_back('\0');
     const double value = FormulaCalculateText(text.data());
     const int error = FormulaError;
-    if (error < FORMULA_OK || error > FORMULA_ERROR_TOO_LONG)
-        std::abort();
-    if (error != FORMULA_OK && value != 0)
-        std::abort();
-    if (error == FORMULA_OK && std::isnan(value))
-        std::abort();
+    if (error < FORMULA_OK || error > FORMULA_ERROR_TOO_LONG) std::abort();
+    if (error != FORMULA_OK && value != 0) std::abort();
+    if (error == FORMULA_OK && std::isnan(value)) std::abort();
     // A NUL inside the input ends the expression: the same text up to it
     // must give the same outcome.
     const std::size_t length = std::strlen(text.data());
     if (length < size) {
         std::vector<char> prefix(text.data(), text.data() + length + 1);
         const double again = FormulaCalculateText(prefix.data());
-        if (FormulaError != error || std::memcmp(&again, &value, sizeof value) != 0)
-            std::abort();
+        if (FormulaError != error || std::memcmp(&again, &value, sizeof value) != 0) std::abort();
     }
     return 0;
 }

@@ -106,7 +106,7 @@ void check_others_kept(const Reads& before, const Reads& after, const Probes& p,
     }
 }
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 3) return 0;
@@ -153,8 +153,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         ini_text::Lines without_key = lines;
         const bool key_removed = ini_text::remove_key(without_key, section, key);
         check(key_removed == together[0].has_value());
-        if (key_removed) check_others_kept(before, read_all(without_key, probes), probes, section, &key);
-        else check(without_key == lines);
+        if (key_removed)
+            check_others_kept(before, read_all(without_key, probes), probes, section, &key);
+        else
+            check(without_key == lines);
     }
     if (operation == 2) {
         ini_text::Lines without_section = lines;

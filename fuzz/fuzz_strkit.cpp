@@ -48,7 +48,8 @@ std::string join(const Chars& chars, std::size_t begin = 0, std::size_t end = SI
 std::string_view slice(const Chars& chars, std::size_t begin, std::size_t end = SIZE_MAX) {
     end = std::min(end, chars.size());
     if (begin >= end) return {};
-    return {chars[begin].data(), static_cast<std::size_t>(chars[end - 1].data() + chars[end - 1].size() - chars[begin].data())};
+    return {chars[begin].data(),
+            static_cast<std::size_t>(chars[end - 1].data() + chars[end - 1].size() - chars[begin].data())};
 }
 
 bool matches_at(const Chars& text, const Chars& pattern, std::size_t at) {
@@ -113,7 +114,8 @@ void check_searches(int start, const std::string& text, const std::string& patte
     check(strkit::strrstr(start, text.c_str(), pattern.c_str(), false) == (begin < 0 ? -1 : from_right));
 
     const char* empty = strkit::strleft("", -1);
-    const std::string replacement = "\x83\x41" "a";  // ア and an ASCII letter
+    const std::string replacement = "\x83\x41"
+                                    "a";  // ア and an ASCII letter
     Chars r = chars_of(replacement);
     char* rep = strkit::strrep(start, text.c_str(), pattern.c_str(), replacement.c_str());
     char* rrep = strkit::strrrep(start, text.c_str(), pattern.c_str(), replacement.c_str());
@@ -148,9 +150,9 @@ void check_several_pairs(int start, const std::vector<std::string>& texts) {
         if (t.size() > kMaxPairsResult) return;
         from = 0;
     }
-    char* result = strkit::strrepallex(start, text.c_str(), s[0].c_str(), s[1].c_str(), s[2].c_str(),
-                                       s[3].c_str(), s[4].c_str(), s[5].c_str(), s[6].c_str(), s[7].c_str(),
-                                       s[8].c_str(), s[9].c_str());
+    char* result =
+        strkit::strrepallex(start, text.c_str(), s[0].c_str(), s[1].c_str(), s[2].c_str(), s[3].c_str(), s[4].c_str(),
+                            s[5].c_str(), s[6].c_str(), s[7].c_str(), s[8].c_str(), s[9].c_str());
     check(begin < 0 ? result == strkit::strleft("", -1) : result == join(t));
 }
 
@@ -191,7 +193,10 @@ void check_segments(const std::string& text, const std::string& separator) {
     std::size_t seg_begin = 0;
     if (!s.empty()) {
         for (std::size_t i = 0; i + s.size() <= t.size();) {
-            if (!matches_at(t, s, i)) { ++i; continue; }
+            if (!matches_at(t, s, i)) {
+                ++i;
+                continue;
+            }
             segments.emplace_back(slice(t, seg_begin, i));
             i += s.size();
             seg_begin = i;
@@ -224,9 +229,9 @@ void check_cuts(const std::string& text, int a, int b) {
     check(a < 0 || a > length ? right == empty : right == slice(t, 0, static_cast<std::size_t>(length - drop(a))));
     int pos = a == 0 ? 1 : a;
     char* mid = strkit::strmid(text.c_str(), a, b);
-    check(pos < 0 || pos > length || b < 1 ? mid == empty
-                                           : mid == slice(t, static_cast<std::size_t>(pos - 1),
-                                                          static_cast<std::size_t>(pos - 1 + b)));
+    check(pos < 0 || pos > length || b < 1
+              ? mid == empty
+              : mid == slice(t, static_cast<std::size_t>(pos - 1), static_cast<std::size_t>(pos - 1 + b)));
     char* midlr = strkit::strmidlr(text.c_str(), a, b);
     check(a < 0 || b < 0 || drop(a) + drop(b) >= length
               ? midlr == empty
@@ -248,15 +253,18 @@ void check_cuts(const std::string& text, int a, int b) {
 void check_sort(const std::string& bytes, bool ascending) {
     std::vector<int> values;
     for (std::size_t i = 0; i + 1 < bytes.size(); i += 2)
-        values.push_back(static_cast<int>(static_cast<std::int8_t>(bytes[i])) * 0x1000000 + static_cast<unsigned char>(bytes[i + 1]));
+        values.push_back(static_cast<int>(static_cast<std::int8_t>(bytes[i])) * 0x1000000 +
+                         static_cast<unsigned char>(bytes[i + 1]));
     std::vector<int> expected = values;
-    if (ascending) std::stable_sort(expected.begin(), expected.end());
-    else std::stable_sort(expected.begin(), expected.end(), [](int x, int y) { return x > y; });
+    if (ascending)
+        std::stable_sort(expected.begin(), expected.end());
+    else
+        std::stable_sort(expected.begin(), expected.end(), [](int x, int y) { return x > y; });
     strkit::splsort(values.data(), static_cast<int>(values.size()), ascending);
     check(values == expected);
 }
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 3) return 0;
@@ -268,8 +276,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int group = (data[2] >> 1) % 6;
     std::vector<std::string> texts(1);
     for (std::size_t i = 3; i < size; ++i) {
-        if (data[i] == 0 && texts.size() < 12) texts.emplace_back();
-        else if (data[i] != 0) texts.back().push_back(static_cast<char>(data[i]));
+        if (data[i] == 0 && texts.size() < 12)
+            texts.emplace_back();
+        else if (data[i] != 0)
+            texts.back().push_back(static_cast<char>(data[i]));
     }
     texts.resize(12);
 

@@ -32,4 +32,4 @@ void Courts::units_changed(Court court, const ConversionRequest& request, CourtD
     }
 }
 
-} // namespace varuno
+}  // namespace varuno

@@ -52,4 +52,4 @@ private:
     int zoom_court_ = -1;  // the court whose result or error mark the zoom view shows
 };
 
-} // namespace varuno
+}  // namespace varuno

@@ -11,7 +11,7 @@ void append_escaped(std::u16string& url, char16_t c) {
     url += kHex[c & 0xF];
 }
 
-} // namespace
+}  // namespace
 
 std::u16string help_url(std::u16string_view path, std::u16string_view anchor) {
     std::u16string url = u"file:///";
@@ -27,4 +27,4 @@ std::u16string help_url(std::u16string_view path, std::u16string_view anchor) {
     return url;
 }
 
-} // namespace varuno
+}  // namespace varuno

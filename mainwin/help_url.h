@@ -11,4 +11,4 @@ namespace varuno {
 // in UTF-8, so that a folder such as C:\Tools\C#\Varuno keeps its name.
 std::u16string help_url(std::u16string_view path, std::u16string_view anchor);
 
-} // namespace varuno
+}  // namespace varuno

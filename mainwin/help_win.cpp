@@ -16,7 +16,7 @@ void help_failed(HWND owner, const char* utf8_reason, const std::wstring& file) 
     MessageBoxW(owner, text.c_str(), wide_utf8("Varuno：ヘルプ").c_str(), MB_OK | MB_ICONWARNING);
 }
 
-} // namespace
+}  // namespace
 
 bool open_help(HWND owner, int context) {
     const std::wstring file = path_beside_program("varuno.html").wstring();
@@ -32,7 +32,8 @@ bool open_help(HWND owner, int context) {
             help_url(std::u16string(file.begin(), file.end()), std::u16string(anchor.begin(), anchor.end()));
         target.assign(url.begin(), url.end());
     }
-    const auto result = reinterpret_cast<INT_PTR>(ShellExecuteW(owner, L"open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+    const auto result =
+        reinterpret_cast<INT_PTR>(ShellExecuteW(owner, L"open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
     if (result <= 32) {
         help_failed(owner, "ヘルプファイルを開けませんでした。", file);
         return false;
@@ -44,4 +45,4 @@ void start_guide(HWND owner) {
     ShellExecuteW(owner, L"open", path_beside_program("Corvid.exe").c_str(), nullptr, nullptr, SW_SHOW);
 }
 
-} // namespace varuno
+}  // namespace varuno

@@ -15,4 +15,4 @@ bool open_help(HWND owner, int context);
 // Starts the guide Corvid.exe beside the program; a failure is ignored.
 void start_guide(HWND owner);
 
-} // namespace varuno
+}  // namespace varuno

@@ -20,7 +20,7 @@ constexpr std::array<Cover, 4> kCovers{{{0, {IDC_INPUT_B, IDC_LIST_B_BEFORE}},
                                         {-px96::kListWideShift, {IDC_INPUT_B, IDC_LIST_A_BEFORE}},
                                         {-px96::kListWideShift, {IDC_OUTPUT_B, IDC_LIST_A_AFTER}}}};
 
-} // namespace
+}  // namespace
 
 ListPlace ListWidening::widen(int j, const Rect& own, Dpi dpi) {
     const Cover& cover = kCovers[static_cast<std::size_t>(j)];
@@ -49,4 +49,4 @@ ConversionRequest MainModel::request(Court court, std::string_view input, const 
     return {table_, kind_ == kTemperatureKind, input, box(court * 2).chosen(), box(court * 2 + 1).chosen(), settings};
 }
 
-} // namespace varuno
+}  // namespace varuno

@@ -80,4 +80,4 @@ private:
     bool unit_chosen_ = false;
 };
 
-} // namespace varuno
+}  // namespace varuno

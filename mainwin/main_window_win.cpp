@@ -78,7 +78,7 @@ BOOL CALLBACK collect_monitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
     return TRUE;
 }
 
-} // namespace
+}  // namespace
 
 MainWindow::MainWindow(HINSTANCE instance, StartupClock& clock) : instance_(instance), clock_(clock) {}
 
@@ -117,7 +117,8 @@ HIMAGELIST MainWindow::kind_images() {
 }
 
 void MainWindow::select_kind(int kind) {
-    if (const udb* table = varuno::select_kind(tables_, kind, settings_.sort_option(), *this)) model_.kind_chosen(kind, table);
+    if (const udb* table = varuno::select_kind(tables_, kind, settings_.sort_option(), *this))
+        model_.kind_chosen(kind, table);
 }
 
 void MainWindow::select_unit(int list, int position) {
@@ -284,8 +285,9 @@ void MainWindow::restore_position() {
         GetWindowRect(window_, &r);
         std::vector<Monitor> monitors;
         EnumDisplayMonitors(nullptr, nullptr, collect_monitor, reinterpret_cast<LPARAM>(&monitors));
-        p = restored_position(ini_read_int("MAIN", "x", contract::kMainIniFile), ini_read_int("MAIN", "y", contract::kMainIniFile),
-                              r.right - r.left, r.bottom - r.top, monitors);
+        p = restored_position(ini_read_int("MAIN", "x", contract::kMainIniFile),
+                              ini_read_int("MAIN", "y", contract::kMainIniFile), r.right - r.left, r.bottom - r.top,
+                              monitors);
     }
     SetWindowPos(window_, HWND_TOPMOST, p.x, p.y, 0, 0, SWP_NOSIZE);
 }
@@ -323,9 +325,11 @@ void MainWindow::start_up(HWND window) {
     clock_.lap("button names and tooltips");
     for (HWND list : lists_)
         for (std::string_view line : kGuidanceLines)
-            SendMessageW(list, CB_INSERTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(wide_utf8(line).c_str()));
+            SendMessageW(list, CB_INSERTSTRING, static_cast<WPARAM>(-1),
+                         reinterpret_cast<LPARAM>(wide_utf8(line).c_str()));
     clock_.lap("guidance lines");
-    if (ini_read_int(contract::kGuideIniSection, contract::kGuideIniKey, contract::kGuideIniFile) == 0) start_guide(window);
+    if (ini_read_int(contract::kGuideIniSection, contract::kGuideIniKey, contract::kGuideIniFile) == 0)
+        start_guide(window);
     clock_.lap("guide check");
     clock_.write();
 }
@@ -359,7 +363,8 @@ void MainWindow::shut_down() {
     status_.release();
     for (UINT_PTR i = 0; i < 4; ++i) RemoveWindowSubclass(edits_[i], edit_subclass, i);
     RemoveWindowSubclass(GetDlgItem(window_, IDC_ZOOM), edit_subclass, kZoomSubclass);
-    for (int id : {IDC_CONVERT_A, IDC_CONVERT_B}) RemoveWindowSubclass(GetDlgItem(window_, id), convert_button_subclass, 0);
+    for (int id : {IDC_CONVERT_A, IDC_CONVERT_B})
+        RemoveWindowSubclass(GetDlgItem(window_, id), convert_button_subclass, 0);
     for (UINT_PTR j = 0; j < 4; ++j) {
         COMBOBOXINFO info{};
         info.cbSize = sizeof info;
@@ -379,10 +384,9 @@ void MainWindow::confirm_exit() {
     KillTimer(window_, kDecorTimer);
     RECT r{};
     GetWindowRect(window_, &r);
-    if (!ini_write_changes({{"MAIN", "x", std::to_string(r.left)},
-                            {"MAIN", "y", std::to_string(r.top)},
-                            {"INI", "MainExist", "1"}},
-                           contract::kMainIniFile))
+    if (!ini_write_changes(
+            {{"MAIN", "x", std::to_string(r.left)}, {"MAIN", "y", std::to_string(r.top)}, {"INI", "MainExist", "1"}},
+            contract::kMainIniFile))
         save_failed(contract::kMainIniFile);
     EndDialog(window_, 0);
 }
@@ -429,7 +433,8 @@ void MainWindow::copy_zoom_view() {
     if (!memory || !opened) {
         if (memory) GlobalUnlock(block);
         if (block) GlobalFree(block);
-        MessageBoxW(nullptr, wide_utf8("グローバルメモリが確保できず、クリップボードへのコピーに失敗しました。").c_str(),
+        MessageBoxW(nullptr,
+                    wide_utf8("グローバルメモリが確保できず、クリップボードへのコピーに失敗しました。").c_str(),
                     wide_utf8("Varuno：コピー失敗").c_str(), MB_OK);
         return;
     }
@@ -444,15 +449,17 @@ void MainWindow::copy_zoom_view() {
 
 void MainWindow::formula_error_box() {
     const int answer = message_box(
-        cp932::from_utf8(
-            "換算結果がエラーとなりました。次の点についてご確認ください。\n\n"
-            "□全角文字を使用している。→半角文字のみ使用可能です。\n"
-            "□半角スペースを入力した。→半角スペースは入力しないでください。\n"
-            "□非対応の数式を使用した。→本ソフトウェアのヘルプファイル記載の数式をご使用ください。\n"
-            "□数式が入力途中・関数で括弧閉じをしていない。→入力途中の場合は、Errと表示されます。最後まで入力してみてください。\n"
-            "□かなり大きな（もしくは、かなり小さい）数字を入力した。→数値の範囲は、 1.7×10±308 （15桁）となっております。\n\n\n"
-            "上記項目で解決しない場合は、ソフトウェアの不具合の可能性があります。下の『いいえ』を押すと、ヘルプファイルを表示しますので、"
-            "そちらをご参照の上、作者宛てのメールをお願いいたします。"),
+        cp932::from_utf8("換算結果がエラーとなりました。次の点についてご確認ください。\n\n"
+                         "□全角文字を使用している。→半角文字のみ使用可能です。\n"
+                         "□半角スペースを入力した。→半角スペースは入力しないでください。\n"
+                         "□非対応の数式を使用した。→本ソフトウェアのヘルプファイル記載の数式をご使用ください。\n"
+                         "□数式が入力途中・関数で括弧閉じをしていない。→入力途中の場合は、Errと表示されます。最後まで入"
+                         "力してみてください。\n"
+                         "□かなり大きな（もしくは、かなり小さい）数字を入力した。→数値の範囲は、 1.7×10±308 "
+                         "（15桁）となっております。\n\n\n"
+                         "上記項目で解決しない場合は、ソフトウェアの不具合の可能性があります。下の『いいえ』を押すと、"
+                         "ヘルプファイルを表示しますので、"
+                         "そちらをご参照の上、作者宛てのメールをお願いいたします。"),
         cp932::from_utf8("Varuno：数式エラー"), MB_YESNO);
     if (answer == IDNO && open_help(window_, kHelpFormulaErrors)) ShowWindow(window_, SW_MINIMIZE);
 }
@@ -481,7 +488,8 @@ Court MainWindow::court_of_focus() const {
 void MainWindow::flip_live_switch() {
     const Court court = court_of_focus();
     const bool live = model_.courts().live(court);
-    buttons_.Press(court == kCourtA ? (live ? IDC_LIVE_A_OFF : IDC_LIVE_A_ON) : (live ? IDC_LIVE_B_OFF : IDC_LIVE_B_ON));
+    buttons_.Press(court == kCourtA ? (live ? IDC_LIVE_A_OFF : IDC_LIVE_A_ON)
+                                    : (live ? IDC_LIVE_B_OFF : IDC_LIVE_B_ON));
 }
 
 // Function-button reports: wParam the reported id, lParam the new state.
@@ -639,9 +647,7 @@ void MainWindow::on_list_command(int j, int code) {
     case CBN_SELCHANGE:
         if (box.moved(static_cast<int>(SendMessageW(list, CB_GETCURSEL, 0, 0)))) unit_changed(j);
         break;
-    case CBN_EDITCHANGE:
-        box_typed(j);
-        break;
+    case CBN_EDITCHANGE: box_typed(j); break;
     case CBN_DROPDOWN:
         box.opened(box_text(j));
         show_court_units_in_status(court_of_list(j));
@@ -671,7 +677,7 @@ void MainWindow::on_list_command(int j, int code) {
 // click shows the court's units in the status bar, and a click on the zoom
 // view after the error mark explains it.
 LRESULT CALLBACK MainWindow::edit_subclass(HWND edit, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR slot,
-                                          DWORD_PTR data) {
+                                           DWORD_PTR data) {
     auto& self = *reinterpret_cast<MainWindow*>(data);
     const Court court = slot < 2 ? kCourtA : kCourtB;
     if (message == WM_KEYUP && wparam == VK_RETURN && slot != kZoomSubclass) self.convert(court);
@@ -686,7 +692,7 @@ LRESULT CALLBACK MainWindow::edit_subclass(HWND edit, UINT message, WPARAM wpara
 
 // The convert buttons look pressed from the button going down to it going up.
 LRESULT CALLBACK MainWindow::convert_button_subclass(HWND button, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
-                                                    DWORD_PTR data) {
+                                                     DWORD_PTR data) {
     auto& self = *reinterpret_cast<MainWindow*>(data);
     if (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK || message == WM_LBUTTONUP) {
         // A second quick press arrives as a double click: it goes down too.
@@ -702,7 +708,7 @@ LRESULT CALLBACK MainWindow::convert_button_subclass(HWND button, UINT message, 
 // the list here, as F4 does, so that the Alt key never leaves the window in
 // menu mode.
 LRESULT CALLBACK MainWindow::box_edit_subclass(HWND edit, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR j,
-                                              DWORD_PTR data) {
+                                               DWORD_PTR data) {
     auto& self = *reinterpret_cast<MainWindow*>(data);
     HWND combo = self.lists_[j];
     UnitBox& box = self.model_.box(static_cast<int>(j));
@@ -710,7 +716,10 @@ LRESULT CALLBACK MainWindow::box_edit_subclass(HWND edit, UINT message, WPARAM w
     if (message == WM_KEYDOWN && open) {
         switch (wparam) {
         case VK_RETURN: box.picked(); break;
-        case VK_UP: case VK_DOWN: case VK_PRIOR: case VK_NEXT: box.navigated(); break;
+        case VK_UP:
+        case VK_DOWN:
+        case VK_PRIOR:
+        case VK_NEXT: box.navigated(); break;
         case VK_F4: box.closing_by_key(); break;
         default: break;
         }
@@ -726,7 +735,7 @@ LRESULT CALLBACK MainWindow::box_edit_subclass(HWND edit, UINT message, WPARAM w
 // A click that ends on an item of a unit list's open list picks it; a click
 // anywhere else (its arrow, outside) closes the list without a choice.
 LRESULT CALLBACK MainWindow::dropdown_subclass(HWND list, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR j,
-                                              DWORD_PTR data) {
+                                               DWORD_PTR data) {
     if (message == WM_LBUTTONUP) {
         RECT client{};
         GetClientRect(list, &client);
@@ -747,16 +756,15 @@ INT_PTR CALLBACK MainWindow::dialog_proc(HWND window, UINT message, WPARAM wpara
 
 INT_PTR MainWindow::handle(UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
-    case WM_INITDIALOG:
-        start_up(window_);
-        return TRUE;
+    case WM_INITDIALOG: start_up(window_); return TRUE;
     case WM_ACTIVATE:
         // The dialog manager gives the focus back to the control it had at an
         // earlier deactivation; after the minimise button it belongs to the
         // settings button, where the button put it.
         if (LOWORD(wparam) != WA_INACTIVE && minimised_by_button_) {
             minimised_by_button_ = false;
-            PostMessageW(window_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(window_, IDC_SETTINGS_BUTTON)), TRUE);
+            PostMessageW(window_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(window_, IDC_SETTINGS_BUTTON)),
+                         TRUE);
         }
         return FALSE;
     case WM_GETMINMAXINFO: {
@@ -773,9 +781,7 @@ INT_PTR MainWindow::handle(UINT message, WPARAM wparam, LPARAM lparam) {
                      SWP_NOSIZE | SWP_NOZORDER);
         return TRUE;
     }
-    case WM_DPICHANGED:
-        on_dpi_changed(Dpi(LOWORD(wparam)), *reinterpret_cast<const RECT*>(lparam));
-        return TRUE;
+    case WM_DPICHANGED: on_dpi_changed(Dpi(LOWORD(wparam)), *reinterpret_cast<const RECT*>(lparam)); return TRUE;
     case WM_PAINT: {
         PAINTSTRUCT ps;
         HDC dc = BeginPaint(window_, &ps);
@@ -807,12 +813,11 @@ INT_PTR MainWindow::handle(UINT message, WPARAM wparam, LPARAM lparam) {
         SetBkMode(reinterpret_cast<HDC>(wparam), TRANSPARENT);
         return reinterpret_cast<INT_PTR>(GetStockObject(HOLLOW_BRUSH));
     }
-    case WM_COMMAND:
-        on_command(LOWORD(wparam), HIWORD(wparam));
-        return TRUE;
+    case WM_COMMAND: on_command(LOWORD(wparam), HIWORD(wparam)); return TRUE;
     case WM_NOTIFY: {
         const auto* header = reinterpret_cast<const NMHDR*>(lparam);
-        if (header->idFrom == IDC_STATUS && header->code == NM_CLICK) status_.show_all(model_.unit_chosen() && model_.kind() >= 0);
+        if (header->idFrom == IDC_STATUS && header->code == NM_CLICK)
+            status_.show_all(model_.unit_chosen() && model_.kind() >= 0);
         return TRUE;
     }
     case WM_TIMER:
@@ -820,7 +825,8 @@ INT_PTR MainWindow::handle(UINT message, WPARAM wparam, LPARAM lparam) {
         if (wparam == kDecorTimer) painter_.step(window_);
         return TRUE;
     case WM_MOUSEMOVE:
-        buttons_.OnMouseMove(static_cast<int>(wparam), static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam)));
+        buttons_.OnMouseMove(static_cast<int>(wparam), static_cast<short>(LOWORD(lparam)),
+                             static_cast<short>(HIWORD(lparam)));
         return TRUE;
     case WM_LBUTTONDOWN:
         buttons_.OnLButtonDown(static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam)));
@@ -828,18 +834,11 @@ INT_PTR MainWindow::handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_LBUTTONUP:
         buttons_.OnLButtonUp(static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam)));
         return TRUE;
-    case WM_NVBTN:
-        on_button(static_cast<int>(wparam), static_cast<int>(lparam));
-        return TRUE;
-    case WM_CLOSE:
-        confirm_exit();
-        return TRUE;
-    case WM_DESTROY:
-        shut_down();
-        return TRUE;
-    default:
-        return FALSE;
+    case WM_NVBTN: on_button(static_cast<int>(wparam), static_cast<int>(lparam)); return TRUE;
+    case WM_CLOSE: confirm_exit(); return TRUE;
+    case WM_DESTROY: shut_down(); return TRUE;
+    default: return FALSE;
     }
 }
 
-} // namespace varuno
+}  // namespace varuno

@@ -55,9 +55,10 @@ public:
 
 private:
     static INT_PTR CALLBACK dialog_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
-    static LRESULT CALLBACK edit_subclass(HWND edit, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id, DWORD_PTR self);
-    static LRESULT CALLBACK convert_button_subclass(HWND button, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
-                                                    DWORD_PTR self);
+    static LRESULT CALLBACK edit_subclass(HWND edit, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
+                                          DWORD_PTR self);
+    static LRESULT CALLBACK convert_button_subclass(HWND button, UINT message, WPARAM wparam, LPARAM lparam,
+                                                    UINT_PTR id, DWORD_PTR self);
     static LRESULT CALLBACK box_edit_subclass(HWND edit, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR j,
                                               DWORD_PTR self);
     static LRESULT CALLBACK dropdown_subclass(HWND list, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR j,
@@ -146,9 +147,9 @@ private:
     HACCEL shortcuts_ = nullptr;
     UniqueHook shortcut_hook_;
     HWND button_tips_ = nullptr;
-    std::array<bool, 2> pressed_{};  // the convert buttons' pressed look
-    bool syncing_ = false;           // the program itself is changing a unit box's text or selection
+    std::array<bool, 2> pressed_{};     // the convert buttons' pressed look
+    bool syncing_ = false;              // the program itself is changing a unit box's text or selection
     bool minimised_by_button_ = false;  // restored, the focus goes to the settings button
 };
 
-} // namespace varuno
+}  // namespace varuno

@@ -7,14 +7,14 @@ namespace {
 
 constexpr int kFollowBottom = 1, kFollowRight = 2;
 
-} // namespace
+}  // namespace
 
 NvbtnCls::NvbtnCls(int pushes, int toggles, int radios)
     : push_capacity(pushes), toggle_capacity(toggles), radio_capacity(radios) {
     for (auto* a : {&push_normal, &push_pressed, &push_hover, &push_fourth, &push_width, &push_height})
         a->assign(static_cast<std::size_t>(pushes), 0);
-    for (auto* a : {&toggle_on, &toggle_off, &toggle_hover_on, &toggle_hover_off, &toggle_width, &toggle_height,
-                    &toggle_state})
+    for (auto* a :
+         {&toggle_on, &toggle_off, &toggle_hover_on, &toggle_hover_off, &toggle_width, &toggle_height, &toggle_state})
         a->assign(static_cast<std::size_t>(toggles), 0);
     for (auto* a : {&radio_options, &radio_selected_id, &radio_unselected_id, &radio_hover_selected_id,
                     &radio_hover_unselected_id, &radio_width, &radio_height, &radio_selected})
@@ -194,4 +194,4 @@ void NvbtnCls::OnMouseMove(int keys, int x, int y) {
             show_radio_option(g, k, on_control(radio_selected_id[g] + 4 * k, x, y));
 }
 
-} // namespace varuno
+}  // namespace varuno

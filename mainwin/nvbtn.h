@@ -21,8 +21,8 @@ public:
     // The Initial family: `hw` must be set first.
     void InitialPush(int normal, int pressed, int hover, int fourth);
     void InitialToggle(int on, int off, int hover_on, int hover_off, int state);
-    void InitialRadio(int first_selected, int first_unselected, int first_hover_selected,
-                      int first_hover_unselected, int options, int selected);
+    void InitialRadio(int first_selected, int first_unselected, int first_hover_selected, int first_hover_unselected,
+                      int options, int selected);
     // An edge of -1 is the client area's bottom (bottom) or right edge
     // (right); with `follow` set it is resolved again at every press.
     void SetDragArea(int top, int bottom, int left, int right, int follow);
@@ -58,4 +58,4 @@ private:
     void press_radio(int g, int k);
 };
 
-} // namespace varuno
+}  // namespace varuno

@@ -26,5 +26,5 @@ void start_drag(NvWindow w);
 // The message for a caller error (no window set).
 void program_error(const char* text, const char* title);
 
-} // namespace nvbtn_host
-} // namespace varuno
+}  // namespace nvbtn_host
+}  // namespace varuno

@@ -10,7 +10,7 @@ namespace {
 
 HWND window(NvWindow w) { return static_cast<HWND>(w); }
 
-} // namespace
+}  // namespace
 
 // The control's own visibility flag decides, not IsWindowVisible: while the
 // dialog is being set up it is hidden itself, and so would be every control.
@@ -59,4 +59,4 @@ void program_error(const char* text, const char* title) {
     MessageBoxW(nullptr, wide(text).c_str(), wide(title).c_str(), MB_OK);
 }
 
-} // namespace varuno::nvbtn_host
+}  // namespace varuno::nvbtn_host

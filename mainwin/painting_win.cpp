@@ -36,7 +36,7 @@ void indicator(HDC dc, const RECT& r, int active_court, Dpi dpi) {
     filled_polygon(dc, upper, 3, active_court == 2 ? RGB(21, 191, 255) : RGB(0, 0, 128));
 }
 
-} // namespace
+}  // namespace
 
 void MainPainter::set_dpi(HINSTANCE instance, Dpi dpi) {
     dpi_ = dpi;
@@ -112,4 +112,4 @@ void MainPainter::step(HWND main) {
     InvalidateRect(main, &r, TRUE);
 }
 
-} // namespace varuno
+}  // namespace varuno

@@ -10,7 +10,7 @@
 namespace varuno {
 
 struct ConvertButtonLook {
-    bool live;     // live conversion on: only the red triangle
+    bool live;  // live conversion on: only the red triangle
     bool pressed;
 };
 
@@ -36,4 +36,4 @@ private:
     int phase_ = 0;
 };
 
-} // namespace varuno
+}  // namespace varuno

@@ -19,7 +19,7 @@ long long distance2(const Rect& a, const Rect& b) {
     return dx * dx + dy * dy;
 }
 
-} // namespace
+}  // namespace
 
 Point placement_origin(Placement place, int W, int H, int w, int h) {
     switch (place) {
@@ -54,4 +54,4 @@ Point restored_position(int x, int y, int width, int height, const std::vector<M
     return p;
 }
 
-} // namespace varuno
+}  // namespace varuno

@@ -31,4 +31,4 @@ struct Monitor {
 // is.
 Point restored_position(int x, int y, int width, int height, const std::vector<Monitor>& monitors);
 
-} // namespace varuno
+}  // namespace varuno

@@ -20,4 +20,4 @@ private:
     bool shown_ = false;
 };
 
-} // namespace varuno
+}  // namespace varuno

@@ -19,7 +19,7 @@ double ms_since_creation() {
     return static_cast<double>(ticks(now) - ticks(created)) / 10000.0;
 }
 
-} // namespace
+}  // namespace
 
 StartupClock::StartupClock() {
     wchar_t path[MAX_PATH];
@@ -47,4 +47,4 @@ void StartupClock::write() const {
     std::fclose(file);
 }
 
-} // namespace varuno
+}  // namespace varuno

@@ -27,4 +27,4 @@ private:
     std::vector<std::pair<const char*, double>> steps_;
 };
 
-} // namespace varuno
+}  // namespace varuno

@@ -12,7 +12,7 @@ namespace {
 
 constexpr UINT_PTR kMarqueeTimer = 1;
 
-} // namespace
+}  // namespace
 
 void StatusBar::set_part(int part, std::string_view text, bool popout) {
     SendMessageW(bar_, SB_SETTEXTW, static_cast<WPARAM>(part | (popout ? SBT_POPOUT : 0)),
@@ -37,7 +37,8 @@ void StatusBar::create(HWND main, HINSTANCE instance, int interval_ms, Dpi dpi) 
     // Parts 3 and 4 take the pop-out border with the first marquee step.
     for (int k = 0; k < 3; ++k) set_part(k + 2, model_.marquee(k), k == 0);
     auto tip = [&](int part, const char* utf8) {
-        SendMessageW(bar_, SB_SETTIPTEXTW, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(wide_utf8(utf8).c_str()));
+        SendMessageW(bar_, SB_SETTIPTEXTW, static_cast<WPARAM>(part),
+                     reinterpret_cast<LPARAM>(wide_utf8(utf8).c_str()));
     };
     tip(0, "Ａ→Aコートで換算中\nＢ→Bコートで換算中");
     tip(1, "単位種：単位の種類");
@@ -93,4 +94,4 @@ void StatusBar::show_all(bool unit_chosen) {
                 wide_utf8("Varuno：ステータスバーの内容").c_str(), MB_OK);
 }
 
-} // namespace varuno
+}  // namespace varuno

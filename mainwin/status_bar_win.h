@@ -43,4 +43,4 @@ private:
     StatusModel model_;
 };
 
-} // namespace varuno
+}  // namespace varuno

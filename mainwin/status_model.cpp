@@ -14,10 +14,9 @@ const std::string kUsage =
     cp("（簡単な使用手順：[1] 『Ω』マークのボタンを押して単位種を選択　→　[2] 換算前と後の単位を選択　→　[3] "
        "換算前と後の数値を入力）");
 
-} // namespace
+}  // namespace
 
-StatusModel::StatusModel()
-    : court_text_(cp("－")), kind_text_(cp("（単位種）")), before_{" ", "-"}, after_{" ", "-"} {
+StatusModel::StatusModel() : court_text_(cp("－")), kind_text_(cp("（単位種）")), before_{" ", "-"}, after_{" ", "-"} {
     set_marquee(0, cp("（日本語表記）ここをクリックして下さい。"));
     set_marquee(1, cp("換算前単位の備考　※スクロールの速度は設定から変更が可能です。また、ここやその隣のように、"
                       "線で分けられている各部分をクリックすることで、スクロール表示を待たずに、全文を表示できます。　"
@@ -25,7 +24,9 @@ StatusModel::StatusModel()
     set_marquee(2, cp("換算後単位の備考　-　　"));
 }
 
-std::string StatusModel::remark_text(std::string_view remark) { return is_empty_mark(remark) ? "-" : std::string(remark); }
+std::string StatusModel::remark_text(std::string_view remark) {
+    return is_empty_mark(remark) ? "-" : std::string(remark);
+}
 
 void StatusModel::set_marquee(int k, std::string text) {
     const auto i = static_cast<std::size_t>(k);
@@ -85,4 +86,4 @@ std::string StatusModel::show_all_text(bool unit_chosen) const {
            cp("\n\n□") + text_[1] + cp("\n\n□") + text_[2];
 }
 
-} // namespace varuno
+}  // namespace varuno

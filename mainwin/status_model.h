@@ -55,4 +55,4 @@ private:
     std::array<int, 3> length_{};
 };
 
-} // namespace varuno
+}  // namespace varuno

@@ -41,4 +41,4 @@ bool UnitBox::typed(int match) {
     return true;
 }
 
-} // namespace varuno
+}  // namespace varuno

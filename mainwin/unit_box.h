@@ -64,4 +64,4 @@ private:
     std::string text_before_;
 };
 
-} // namespace varuno
+}  // namespace varuno

@@ -14,8 +14,9 @@ namespace {
 // The named mutex of the running instance, released when the program ends.
 class InstanceMutex {
 public:
-    InstanceMutex() : handle_(CreateMutexW(nullptr, FALSE, wide_utf8(contract::kMainMutexName).c_str())),
-                      existed_(GetLastError() == ERROR_ALREADY_EXISTS) {}
+    InstanceMutex()
+        : handle_(CreateMutexW(nullptr, FALSE, wide_utf8(contract::kMainMutexName).c_str())),
+          existed_(GetLastError() == ERROR_ALREADY_EXISTS) {}
     ~InstanceMutex() {
         if (!handle_) return;
         ReleaseMutex(handle_);
@@ -32,14 +33,15 @@ private:
 
 // Another instance runs: say so, and on OK show its window.
 void refuse_second_start() {
-    const int answer = MessageBoxW(nullptr,
-                                   wide_utf8("本ソフトウェアは二重起動できません。\n既に起動済みのVarunoをアクティブにします。").c_str(),
-                                   wide_utf8("Varuno：二重起動防止").c_str(), MB_OKCANCEL | MB_ICONWARNING | MB_SETFOREGROUND);
+    const int answer = MessageBoxW(
+        nullptr, wide_utf8("本ソフトウェアは二重起動できません。\n既に起動済みのVarunoをアクティブにします。").c_str(),
+        wide_utf8("Varuno：二重起動防止").c_str(), MB_OKCANCEL | MB_ICONWARNING | MB_SETFOREGROUND);
     if (answer != IDOK) return;
-    if (HWND running = FindWindowW(nullptr, wide_utf8(contract::kMainWindowTitle).c_str())) ShowWindow(running, SW_SHOWNORMAL);
+    if (HWND running = FindWindowW(nullptr, wide_utf8(contract::kMainWindowTitle).c_str()))
+        ShowWindow(running, SW_SHOWNORMAL);
 }
 
-} // namespace
+}  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     StartupClock clock;

@@ -11,4 +11,4 @@ inline RECT child_rect(HWND parent, int id) {
     return r;
 }
 
-} // namespace varuno
+}  // namespace varuno

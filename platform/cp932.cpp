@@ -28,7 +28,8 @@ char16_t decode_single(unsigned b) {
 // program that converts one text should not first fill a 128 KiB table).
 int find_encoding(char16_t c) {
     const auto* end = kEncode + cp932_detail::kEncodeCount;
-    const auto* pair = std::lower_bound(kEncode, end, c, [](const cp932_detail::EncodePair& p, char16_t u) { return p.unicode < u; });
+    const auto* pair =
+        std::lower_bound(kEncode, end, c, [](const cp932_detail::EncodePair& p, char16_t u) { return p.unicode < u; });
     return pair != end && pair->unicode == c ? pair->code : -1;
 }
 
@@ -64,21 +65,33 @@ void append_code_point(std::string& out, char32_t c) {
 char32_t next_utf8(std::string_view s, std::size_t& i) {
     auto b0 = static_cast<unsigned char>(s[i]);
     std::size_t need = b0 < 0x80 ? 0 : (b0 & 0xE0) == 0xC0 ? 1 : (b0 & 0xF0) == 0xE0 ? 2 : (b0 & 0xF8) == 0xF0 ? 3 : 9;
-    if (need == 0) { ++i; return b0; }
-    if (need == 9 || i + need >= s.size()) { ++i; return 0xFFFD; }
+    if (need == 0) {
+        ++i;
+        return b0;
+    }
+    if (need == 9 || i + need >= s.size()) {
+        ++i;
+        return 0xFFFD;
+    }
     char32_t c = b0 & (0x3F >> need);
     for (std::size_t k = 1; k <= need; ++k) {
         auto b = static_cast<unsigned char>(s[i + k]);
-        if ((b & 0xC0) != 0x80) { ++i; return 0xFFFD; }
+        if ((b & 0xC0) != 0x80) {
+            ++i;
+            return 0xFFFD;
+        }
         c = (c << 6) | (b & 0x3F);
     }
     static constexpr char32_t kMin[] = {0, 0x80, 0x800, 0x10000};
-    if (c < kMin[need] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) { ++i; return 0xFFFD; }
+    if (c < kMin[need] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
+        ++i;
+        return 0xFFFD;
+    }
     i += need + 1;
     return c;
 }
 
-} // namespace
+}  // namespace
 
 bool equal_ignoring_ascii_case(std::string_view a, std::string_view b) {
     auto fold = [](unsigned c) { return c >= 'A' && c <= 'Z' ? c + 32 : c; };
@@ -134,7 +147,10 @@ std::string from_utf16(std::u16string_view text, bool* lossless) {
         int code = (c >= 0xD800 && c <= 0xDFFF) ? -1 : encode_char(c);
         if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF)
             ++i;  // a surrogate pair is one character that CP932 cannot hold
-        if (code < 0 || c == 0xFFFD) { ok = false; code = '?'; }
+        if (code < 0 || c == 0xFFFD) {
+            ok = false;
+            code = '?';
+        }
         append_code(out, code);
     }
     if (lossless) *lossless = ok;
@@ -160,11 +176,14 @@ std::string from_utf8(std::string_view text, bool* lossless) {
     for (std::size_t i = 0; i < text.size();) {
         char32_t c = next_utf8(text, i);
         int code = (c > 0xFFFF || c == 0xFFFD) ? -1 : encode_char(char16_t(c));
-        if (code < 0) { ok = false; code = '?'; }
+        if (code < 0) {
+            ok = false;
+            code = '?';
+        }
         append_code(out, code);
     }
     if (lossless) *lossless = ok;
     return out;
 }
 
-} // namespace varuno::cp932
+}  // namespace varuno::cp932

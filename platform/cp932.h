@@ -19,12 +19,8 @@
 
 namespace varuno::cp932 {
 
-constexpr bool is_lead_byte(unsigned char b) {
-    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
-}
-constexpr bool is_trail_byte(unsigned char b) {
-    return b >= 0x40 && b <= 0xFC && b != 0x7F;
-}
+constexpr bool is_lead_byte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+constexpr bool is_trail_byte(unsigned char b) { return b >= 0x40 && b <= 0xFC && b != 0x7F; }
 
 // Bytes (1 or 2) of the character starting at byte `pos` of `text`.
 constexpr std::size_t char_length(std::string_view text, std::size_t pos) {
@@ -38,8 +34,7 @@ constexpr std::size_t char_length(std::string_view text, std::size_t pos) {
 // as Windows' code page 932 does.
 constexpr unsigned char_code(std::string_view text, std::size_t pos) {
     auto b = static_cast<unsigned char>(text[pos]);
-    if (char_length(text, pos) == 2)
-        return b * 256u + static_cast<unsigned char>(text[pos + 1]);
+    if (char_length(text, pos) == 2) return b * 256u + static_cast<unsigned char>(text[pos + 1]);
     return b;
 }
 
@@ -64,4 +59,4 @@ std::string to_utf8(std::string_view cp932);
 void append_utf8(std::string& utf8, std::string_view cp932);
 std::string from_utf8(std::string_view utf8, bool* lossless = nullptr);
 
-} // namespace varuno::cp932
+}  // namespace varuno::cp932

@@ -4,8 +4,8 @@
 
 namespace varuno::cp932_detail {
 
-inline constexpr int kLeadSlots = 60;    // lead bytes 0x81-0x9F and 0xE0-0xFC
-inline constexpr int kTrailSpan = 192;   // trail bytes 0x40-0xFF
+inline constexpr int kLeadSlots = 60;   // lead bytes 0x81-0x9F and 0xE0-0xFC
+inline constexpr int kTrailSpan = 192;  // trail bytes 0x40-0xFF
 inline constexpr int kEncodeCount = 9206;
 
 struct EncodePair {
@@ -16,4 +16,4 @@ struct EncodePair {
 extern const std::uint16_t kDecode[kLeadSlots][kTrailSpan];
 extern const EncodePair kEncode[kEncodeCount];
 
-} // namespace varuno::cp932_detail
+}  // namespace varuno::cp932_detail

@@ -12,4 +12,4 @@ State* dialog_state(HWND dialog, UINT message, LPARAM lparam) {
     return reinterpret_cast<State*>(GetWindowLongPtrW(dialog, DWLP_USER));
 }
 
-} // namespace varuno
+}  // namespace varuno

@@ -7,10 +7,10 @@
 namespace varuno {
 namespace {
 
-constexpr std::uint32_t kSetFont = 0x40L;      // DS_SETFONT
-constexpr std::uint32_t kTypeMask = 0x1F;      // SS_TYPEMASK
-constexpr std::uint32_t kBitmapType = 0x0E;    // SS_BITMAP
-constexpr std::uint16_t kStaticClass = 0x0082; // the predefined class "Static"
+constexpr std::uint32_t kSetFont = 0x40L;       // DS_SETFONT
+constexpr std::uint32_t kTypeMask = 0x1F;       // SS_TYPEMASK
+constexpr std::uint32_t kBitmapType = 0x0E;     // SS_BITMAP
+constexpr std::uint16_t kStaticClass = 0x0082;  // the predefined class "Static"
 
 // A little-endian reader that stops, rather than reads past the end.
 class Reader {
@@ -64,7 +64,7 @@ bool is_static(const Reader::Name& cls) {
     return true;
 }
 
-} // namespace
+}  // namespace
 
 std::vector<TemplatePicture> template_pictures(std::span<const std::uint8_t> dialog_template) {
     std::vector<TemplatePicture> pictures;
@@ -81,11 +81,11 @@ std::vector<TemplatePicture> template_pictures(std::span<const std::uint8_t> dia
         r.skip(4);  // extended style
     }
     const int items = r.word();
-    r.skip(8);  // x, y, cx, cy
-    r.name();  // menu
-    r.name();  // class
-    r.name();  // title
-    if (style & kSetFont) {  // also set by DS_SHELLFONT
+    r.skip(8);                     // x, y, cx, cy
+    r.name();                      // menu
+    r.name();                      // class
+    r.name();                      // title
+    if (style & kSetFont) {        // also set by DS_SHELLFONT
         r.skip(extended ? 6 : 2);  // size (and weight, italic, charset)
         r.name();                  // face
     }
@@ -112,4 +112,4 @@ std::vector<TemplatePicture> template_pictures(std::span<const std::uint8_t> dia
     return pictures;
 }
 
-} // namespace varuno
+}  // namespace varuno

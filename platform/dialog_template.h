@@ -19,4 +19,4 @@ struct TemplatePicture {
 // number, in template order.
 std::vector<TemplatePicture> template_pictures(std::span<const std::uint8_t> dialog_template);
 
-} // namespace varuno
+}  // namespace varuno

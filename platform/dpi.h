@@ -59,4 +59,4 @@ constexpr PictureChoice picture_choice(Dpi dpi) {
     return {kPictureRenders[3], false};
 }
 
-} // namespace varuno
+}  // namespace varuno

@@ -49,7 +49,7 @@ UniqueBitmap stretched(HBITMAP picture, SIZE size, Resample resample) {
     return result;
 }
 
-} // namespace
+}  // namespace
 
 Dpi dpi_of(HWND window) {
     static const auto for_window = user32_function<GetDpiForWindowFn>("GetDpiForWindow");
@@ -68,7 +68,8 @@ Dpi monitor_dpi_of(HWND window) {
                       : nullptr;
     }();
     UINT x = 0, y = 0;
-    if (for_monitor && SUCCEEDED(for_monitor(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), kEffectiveDpi, &x, &y)))
+    if (for_monitor &&
+        SUCCEEDED(for_monitor(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), kEffectiveDpi, &x, &y)))
         return Dpi(static_cast<int>(x));
     return system_dpi();
 }
@@ -76,7 +77,8 @@ Dpi monitor_dpi_of(HWND window) {
 UniqueBitmap load_picture(HINSTANCE instance, int id, Dpi dpi, Resample resample) {
     const PictureChoice choice = picture_choice(dpi);
     const auto load = [&](int number) {
-        return UniqueBitmap(static_cast<HBITMAP>(LoadImageW(instance, MAKEINTRESOURCEW(number), IMAGE_BITMAP, 0, 0, 0)));
+        return UniqueBitmap(
+            static_cast<HBITMAP>(LoadImageW(instance, MAKEINTRESOURCEW(number), IMAGE_BITMAP, 0, 0, 0)));
     };
     UniqueBitmap render = load(id + choice.render.id_offset);
     if (render && choice.exact) return render;
@@ -103,7 +105,8 @@ UniqueCursor load_cursor(HINSTANCE instance, int id, Dpi dpi) {
     return UniqueCursor(static_cast<HCURSOR>(LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_CURSOR, size, size, 0)));
 }
 
-void show_template_pictures(HWND dialog, HINSTANCE instance, int template_id, Dpi dpi, std::vector<UniqueBitmap>& keep) {
+void show_template_pictures(HWND dialog, HINSTANCE instance, int template_id, Dpi dpi,
+                            std::vector<UniqueBitmap>& keep) {
     HRSRC found = FindResourceW(instance, MAKEINTRESOURCEW(template_id), RT_DIALOG);
     const void* bytes = found ? LockResource(LoadResource(instance, found)) : nullptr;
     if (!bytes) return;
@@ -130,4 +133,4 @@ void show_template_pictures(HWND dialog, HINSTANCE instance, int template_id, Dp
     keep = std::move(shown);
 }
 
-} // namespace varuno
+}  // namespace varuno

@@ -38,7 +38,6 @@ UniqueCursor load_cursor(HINSTANCE instance, int id, Dpi dpi);
 // Gives each picture control of `dialog` (the static bitmaps its template
 // `template_id` names) the render for `dpi`; the control takes the size of
 // the new picture. The pictures stay in `keep` while the dialog shows them.
-void show_template_pictures(HWND dialog, HINSTANCE instance, int template_id, Dpi dpi,
-                            std::vector<UniqueBitmap>& keep);
+void show_template_pictures(HWND dialog, HINSTANCE instance, int template_id, Dpi dpi, std::vector<UniqueBitmap>& keep);
 
-} // namespace varuno
+}  // namespace varuno

@@ -42,7 +42,7 @@ template <typename Object>
 void delete_object(Object object) {
     DeleteObject(object);
 }
-} // namespace handles_detail
+}  // namespace handles_detail
 
 using UniqueBrush = Unique<HBRUSH, handles_detail::delete_object<HBRUSH>>;
 using UniquePen = Unique<HPEN, handles_detail::delete_object<HPEN>>;
@@ -96,4 +96,4 @@ private:
     HGDIOBJ old_;
 };
 
-} // namespace varuno
+}  // namespace varuno

@@ -40,7 +40,7 @@ bool fits_one_line(std::string_view name) {
     return true;
 }
 
-} // namespace
+}  // namespace
 
 // A lead byte at the end of a section name (trimmed, as it is written) would
 // pair with the closing ']' and hide it.
@@ -65,9 +65,10 @@ std::string ini_stored_value(std::string_view value) {
     for (char& c : stored)
         if (is_line_break_or_nul(c)) c = ' ';
     auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    const bool quote = !stored.empty() && (blank(stored.front()) || blank(stored.back()) ||
-                                           (stored.size() >= 2 && (stored.front() == '"' || stored.front() == '\'') &&
-                                            stored.back() == stored.front()));
+    const bool quote =
+        !stored.empty() &&
+        (blank(stored.front()) || blank(stored.back()) ||
+         (stored.size() >= 2 && (stored.front() == '"' || stored.front() == '\'') && stored.back() == stored.front()));
     return quote ? "\"" + stored + "\"" : stored;
 }
 
@@ -132,4 +133,4 @@ bool ini_delete_at(bool whole_section, std::string_view section, int key, std::s
     return ini_delete(whole_section, section, std::to_string(key), file);
 }
 
-} // namespace varuno
+}  // namespace varuno

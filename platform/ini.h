@@ -79,6 +79,6 @@ namespace ini_backend {
 std::vector<std::optional<std::string>> read(const std::filesystem::path& file, std::string_view section,
                                              const std::vector<std::string>& keys);
 bool write(const std::filesystem::path& file, const std::vector<IniChange>& changes);
-} // namespace ini_backend
+}  // namespace ini_backend
 
-} // namespace varuno
+}  // namespace varuno

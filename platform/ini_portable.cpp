@@ -47,7 +47,7 @@ bool save_lines(const std::filesystem::path& file, const ini_text::Lines& lines)
     return true;
 }
 
-} // namespace
+}  // namespace
 
 std::vector<std::optional<std::string>> read(const std::filesystem::path& file, std::string_view section,
                                              const std::vector<std::string>& keys) {
@@ -70,4 +70,4 @@ bool write(const std::filesystem::path& file, const std::vector<IniChange>& chan
     return !changed || save_lines(file, lines);
 }
 
-} // namespace varuno::ini_backend
+}  // namespace varuno::ini_backend

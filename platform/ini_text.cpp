@@ -99,7 +99,7 @@ std::string value_of(std::string_view line) {
     return std::string(value.substr(0, n));
 }
 
-} // namespace
+}  // namespace
 
 Lines parse(std::string_view bytes) {
     Lines lines;
@@ -137,7 +137,8 @@ std::vector<std::optional<std::string>> read(const Lines& lines, std::string_vie
     // is looked up once, however many keys are asked for.
     std::vector<std::size_t> order(keys.size());
     for (std::size_t k = 0; k < keys.size(); ++k) order[k] = k;
-    std::sort(order.begin(), order.end(), [&](std::size_t x, std::size_t y) { return compare_names(keys[x], keys[y]) < 0; });
+    std::sort(order.begin(), order.end(),
+              [&](std::size_t x, std::size_t y) { return compare_names(keys[x], keys[y]) < 0; });
     for (std::size_t i = *header + 1; i < lines.size() && !section_name(lines[i]); ++i) {
         const auto name = key_name(lines[i]);
         if (!name) continue;
@@ -184,4 +185,4 @@ bool remove_section(Lines& lines, std::string_view section) {
     return removed;
 }
 
-} // namespace varuno::ini_text
+}  // namespace varuno::ini_text

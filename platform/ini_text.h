@@ -39,4 +39,4 @@ void set(Lines& lines, std::string_view section, std::string_view key, std::stri
 bool remove_key(Lines& lines, std::string_view section, std::string_view key);
 bool remove_section(Lines& lines, std::string_view section);
 
-} // namespace varuno::ini_text
+}  // namespace varuno::ini_text

@@ -33,7 +33,8 @@ bool prepare_copy(const std::wstring& from, const std::wstring& to) {
     if (in != INVALID_HANDLE_VALUE) {
         char chunk[4096];
         DWORD got = 0;
-        while (ReadFile(in, chunk, sizeof chunk, &got, nullptr) && got > 0) bytes.insert(bytes.end(), chunk, chunk + got);
+        while (ReadFile(in, chunk, sizeof chunk, &got, nullptr) && got > 0)
+            bytes.insert(bytes.end(), chunk, chunk + got);
         CloseHandle(in);
     } else {
         bytes = {'\xFF', '\xFE'};
@@ -41,8 +42,8 @@ bool prepare_copy(const std::wstring& from, const std::wstring& to) {
     HANDLE out = CreateFileW(to.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (out == INVALID_HANDLE_VALUE) return false;
     DWORD written = 0;
-    const BOOL ok = WriteFile(out, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-                    written == bytes.size();
+    const BOOL ok =
+        WriteFile(out, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) && written == bytes.size();
     CloseHandle(out);
     return ok;
 }
@@ -61,7 +62,7 @@ std::string profile_string(const std::filesystem::path& file, const std::wstring
     return value;
 }
 
-} // namespace
+}  // namespace
 
 // The profile API answers a default for a missing key. A key is missing when
 // the answers for two different defaults are those defaults: no stored value
@@ -113,4 +114,4 @@ bool write(const std::filesystem::path& file, const std::vector<IniChange>& chan
     return ok ? true : failed();
 }
 
-} // namespace varuno::ini_backend
+}  // namespace varuno::ini_backend

@@ -11,9 +11,10 @@ namespace varuno {
 std::filesystem::path path_beside_program(std::string_view name) {
     char exe[PATH_MAX];
     const ssize_t n = readlink("/proc/self/exe", exe, sizeof exe - 1);
-    std::filesystem::path folder = n > 0 ? std::filesystem::path(std::string(exe, static_cast<std::size_t>(n))).parent_path()
-                                         : std::filesystem::current_path();
+    std::filesystem::path folder =
+        n > 0 ? std::filesystem::path(std::string(exe, static_cast<std::size_t>(n))).parent_path()
+              : std::filesystem::current_path();
     return folder / cp932::to_utf8(name);
 }
 
-} // namespace varuno
+}  // namespace varuno

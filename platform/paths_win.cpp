@@ -23,4 +23,4 @@ std::filesystem::path path_beside_program(std::string_view name) {
     return std::filesystem::path(exe).parent_path() / std::wstring(wide.begin(), wide.end());
 }
 
-} // namespace varuno
+}  // namespace varuno

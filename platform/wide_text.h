@@ -19,4 +19,4 @@ inline std::string narrow(std::wstring_view text) {
     return cp932::from_utf16(std::u16string(text.begin(), text.end()));
 }
 
-} // namespace varuno
+}  // namespace varuno

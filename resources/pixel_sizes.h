@@ -137,6 +137,6 @@ inline constexpr int kRainbowPen = 1;
 inline constexpr std::array<Point, 2> kSplashNotes{{{24, 144}, {24, 168}}};
 inline constexpr std::array<Point, 3> kSplashCredits{{{36, 192}, {48, 216}, {48, 235}}};
 
-} // namespace corvid
+}  // namespace corvid
 
-} // namespace varuno::px96
+}  // namespace varuno::px96

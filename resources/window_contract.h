@@ -39,4 +39,4 @@ static_assert(IDC_LIVE_A_OFF == IDC_LIVE_A_ON + 4 && IDC_LIVE_B_OFF == IDC_LIVE_
 // The function buttons' report: WM_APP + 200.
 static_assert(WM_NVBTN == 0x8000 + 200);
 
-} // namespace varuno::contract
+}  // namespace varuno::contract

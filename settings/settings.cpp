@@ -14,7 +14,7 @@ constexpr const char* kDecorKey = "1107";
 constexpr const char* kMarkerSection = "INI";
 constexpr const char* kMarkerKey = "SetExist";
 
-} // namespace
+}  // namespace
 
 Settings Settings::defaults() {
     Settings s;
@@ -69,4 +69,4 @@ SettingsFileState ensure_settings(std::string_view file) {
     return write_default_settings(file) ? SettingsFileState::kDefaultsWritten : SettingsFileState::kNotStored;
 }
 
-} // namespace varuno
+}  // namespace varuno

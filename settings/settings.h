@@ -20,9 +20,9 @@ struct RadioSetting {
 };
 enum RadioIndex : int { kZoomContent = 0, kExponentStyle = 1, kListOrder = 2, kWidening = 3 };
 inline constexpr std::array<RadioSetting, 4> kRadioSettings{{{"0_0:RDO", 20200, 20201, 20200},
-                                                            {"0_1:RDO", 20202, 20205, 20203},
-                                                            {"2_0:RDO", 20206, 20210, 20206},
-                                                            {"2_1:RDO", 20211, 20213, 20211}}};
+                                                             {"0_1:RDO", 20202, 20205, 20203},
+                                                             {"2_0:RDO", 20206, 20210, 20206},
+                                                             {"2_1:RDO", 20211, 20213, 20211}}};
 
 inline constexpr int kZoomBeforeAndAfter = 20200;  // 換算前＝換算後; 20201 shows the after side only
 inline constexpr int kWidenOnDropDown = 20211;     // 20212 (never offered) and 20213 do not widen
@@ -30,9 +30,9 @@ inline constexpr int kDefaultMarqueeMs = 300;
 
 // The settings as the program uses them.
 struct Settings {
-    std::array<int, 4> radios{};  // the chosen button of each radio setting; 0 when none of its group is stored
-    bool decorative_line = false; // the decorative line moves every 3 seconds
-    int marquee_ms = 0;           // the marquee's step; 0 stops it
+    std::array<int, 4> radios{};   // the chosen button of each radio setting; 0 when none of its group is stored
+    bool decorative_line = false;  // the decorative line moves every 3 seconds
+    int marquee_ms = 0;            // the marquee's step; 0 stops it
 
     static Settings defaults();
     // What a conversion reads: the zoom view's content and exponent style.
@@ -63,4 +63,4 @@ bool write_default_settings(std::string_view file = kSettingsFile);
 enum class SettingsFileState { kInPlace, kDefaultsWritten, kNotStored };
 SettingsFileState ensure_settings(std::string_view file = kSettingsFile);
 
-} // namespace varuno
+}  // namespace varuno

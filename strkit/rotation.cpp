@@ -11,4 +11,4 @@ std::string rotated(std::string_view text, int position) {
     return std::string(strkit::strleft(whole.c_str(), position)) + strkit::strmid(whole.c_str(), 1, position - 1);
 }
 
-} // namespace varuno
+}  // namespace varuno

@@ -16,4 +16,4 @@ int next_rotation(int position, int length);
 // followed by strmid of the string library).
 std::string rotated(std::string_view text, int position);
 
-} // namespace varuno
+}  // namespace varuno

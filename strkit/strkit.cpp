@@ -100,9 +100,7 @@ Chars replace_all(const Chars& text, const Chars& search, const Chars& replaceme
     return out;
 }
 
-bool is_delimiter(char16_t c, const Chars& delimiters) {
-    return delimiters.find(c) != npos;
-}
+bool is_delimiter(char16_t c, const Chars& delimiters) { return delimiters.find(c) != npos; }
 
 // The tokens of `text`: the runs between delimiter characters.
 std::vector<std::u16string_view> tokens_of(const Chars& text, const Chars& delimiters) {
@@ -147,8 +145,7 @@ void start_over(Iterator& it, const char* text) {
 // Replacement of one occurrence found by `find`, with the rules shared by
 // strrep and strrrep.
 template <typename Find>
-char* replace_one(Slot& slot, int start, const char* text, const char* search,
-                  const char* replacement, Find find) {
+char* replace_one(Slot& slot, int start, const char* text, const char* search, const char* replacement, Find find) {
     Chars t = chars_of(text), s = chars_of(search);
     std::size_t begin = scan_begin(start, t.size());
     if (begin == npos || s.empty()) return empty_result(slot);
@@ -157,7 +154,7 @@ char* replace_one(Slot& slot, int start, const char* text, const char* search,
     return keep(slot, t);
 }
 
-} // namespace
+}  // namespace
 
 int strstr(int start, const char* text, const char* pattern) {
     Chars t = chars_of(text);
@@ -204,17 +201,17 @@ char* strrepall(int start, const char* text, const char* search, const char* rep
     return keep(slot_strrepall, replace_all(t, s, chars_of(replacement), begin));
 }
 
-char* strrepallex(int start, const char* text,
-                  const char* search1, const char* replacement1,
-                  const char* search2, const char* replacement2,
-                  const char* search3, const char* replacement3,
-                  const char* search4, const char* replacement4,
-                  const char* search5, const char* replacement5) {
+char* strrepallex(int start, const char* text, const char* search1, const char* replacement1, const char* search2,
+                  const char* replacement2, const char* search3, const char* replacement3, const char* search4,
+                  const char* replacement4, const char* search5, const char* replacement5) {
     Chars t = chars_of(text);
     std::size_t begin = scan_begin(start, t.size());
     if (begin == npos) return empty_result(slot_strrepallex);
-    const char* pairs[5][2] = {{search1, replacement1}, {search2, replacement2}, {search3, replacement3},
-                               {search4, replacement4}, {search5, replacement5}};
+    const char* pairs[5][2] = {{search1, replacement1},
+                               {search2, replacement2},
+                               {search3, replacement3},
+                               {search4, replacement4},
+                               {search5, replacement5}};
     for (const auto& pair : pairs) {
         Chars s = chars_of(pair[0]);
         if (s.empty()) break;
@@ -297,7 +294,8 @@ char* strmid(const char* text, int pos, int count) {
     Chars t = chars_of(text);
     if (pos == 0) pos = 1;
     if (pos < 0 || static_cast<std::size_t>(pos) > t.size() || count < 1) return empty_result(slot_strmid);
-    return keep(slot_strmid, std::u16string_view(t).substr(static_cast<std::size_t>(pos) - 1, static_cast<std::size_t>(count)));
+    return keep(slot_strmid,
+                std::u16string_view(t).substr(static_cast<std::size_t>(pos) - 1, static_cast<std::size_t>(count)));
 }
 
 char* strmidlr(const char* text, int left, int right) {
@@ -320,9 +318,7 @@ void splsort(int* values, int count, bool ascending) {
     }
 }
 
-void strfree(char* text) {
-    delete[] text;
-}
+void strfree(char* text) { delete[] text; }
 
 void strfreearray(char** segments) {
     if (!segments) return;
@@ -331,4 +327,4 @@ void strfreearray(char** segments) {
     delete[] segments;
 }
 
-} // namespace strkit
+}  // namespace strkit

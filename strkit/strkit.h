@@ -82,11 +82,9 @@ STRKIT_API char* strrepall(int start, const char* text, const char* search, cons
 // before it left; the first pair scans from `start`, the others from the
 // first character. The first pair with an empty search text ends the list.
 // The empty result when `start` exceeds the length or `text` is empty.
-STRKIT_API char* strrepallex(int start, const char* text,
-                             const char* search1, const char* replacement1,
-                             const char* search2, const char* replacement2,
-                             const char* search3, const char* replacement3,
-                             const char* search4, const char* replacement4,
+STRKIT_API char* strrepallex(int start, const char* text, const char* search1, const char* replacement1,
+                             const char* search2, const char* replacement2, const char* search3,
+                             const char* replacement3, const char* search4, const char* replacement4,
                              const char* search5, const char* replacement5);
 
 // Splits `text` into the runs between delimiter characters (any character
@@ -143,4 +141,4 @@ STRKIT_API void strfree(char* text);
 // accepted).
 STRKIT_API void strfreearray(char** segments);
 
-} // namespace strkit
+}  // namespace strkit

@@ -32,7 +32,7 @@ std::string bracketed(const udb& table, int r, std::size_t min_bytes) {
     return text;
 }
 
-} // namespace
+}  // namespace
 
 bool is_empty_mark(std::string_view text) { return text == kEmptyMark; }
 
@@ -80,4 +80,4 @@ int display_position(const udb& table, int r) {
     return -1;
 }
 
-} // namespace varuno
+}  // namespace varuno

@@ -46,4 +46,4 @@ int find_label(const udb& table, std::string_view text);
 inline constexpr const char* kEmptyMark = ";";
 bool is_empty_mark(std::string_view text);
 
-} // namespace varuno
+}  // namespace varuno

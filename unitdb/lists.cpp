@@ -25,4 +25,4 @@ udb* select_kind(UnitTables& tables, int index, int option, UnitListView& view) 
     return &table;
 }
 
-} // namespace varuno
+}  // namespace varuno

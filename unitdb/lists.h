@@ -44,4 +44,4 @@ void fill_unit_lists(udb& table, int option, UnitListView& view);
 // for -1 (nothing happens) or an index that is no selectable kind.
 udb* select_kind(UnitTables& tables, int index, int option, UnitListView& view);
 
-} // namespace varuno
+}  // namespace varuno

@@ -9,8 +9,8 @@
 
 namespace varuno {
 
-inline constexpr int kind_total = 70;  // kind 69 (通貨) has a name and an icon but no table
-inline constexpr int kind_count = 69;  // the kinds that are listed, searched and selectable
+inline constexpr int kind_total = 70;       // kind 69 (通貨) has a name and an icon but no table
+inline constexpr int kind_count = 69;       // the kinds that are listed, searched and selectable
 inline constexpr int kTemperatureKind = 8;  // 温度: converts through kelvin, not by rates
 
 extern const std::array<std::string, kind_total> kind_names;  // CP932
@@ -46,4 +46,4 @@ private:
     mutable std::array<bool, kind_total> built_{};
 };
 
-} // namespace varuno
+}  // namespace varuno

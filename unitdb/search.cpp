@@ -16,7 +16,7 @@ bool contains_on_boundary(std::string_view hay, std::string_view needle) {
     return false;
 }
 
-} // namespace
+}  // namespace
 
 const char* search_field_text(const udb& table, int row, int field) {
     return unit_cell(table, row, field == 4 ? table.remark_column : field);
@@ -53,4 +53,4 @@ void add_to_history(std::vector<std::string>& history, std::string_view text) {
     history.emplace_back(text);
 }
 
-} // namespace varuno
+}  // namespace varuno

@@ -20,8 +20,8 @@ struct search_hit {
 
 struct SearchOptions {
     std::array<bool, 5> fields{true, true, true, true, true};  // 日本語表記, 単位記号, 国名, 補助記号, 備考
-    bool case_sensitive = false;  // for full matches; partial matches always respect case
-    bool whole_field = false;     // full matches only
+    bool case_sensitive = false;                               // for full matches; partial matches always respect case
+    bool whole_field = false;                                  // full matches only
 };
 
 // Every hit in the given kinds (ascending kind order), rows in storage order,
@@ -37,4 +37,4 @@ const char* search_field_text(const udb& table, int row, int field);
 // the oldest goes when more than 100 entries are held (at most 101).
 void add_to_history(std::vector<std::string>& history, std::string_view text);
 
-} // namespace varuno
+}  // namespace varuno

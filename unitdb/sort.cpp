@@ -33,7 +33,7 @@ void quicksort(std::vector<Key>& key, std::int32_t* order, int lo, int hi, bool 
     if (j + 1 < hi) quicksort(key, order, j + 1, hi, ascending);
 }
 
-} // namespace
+}  // namespace
 
 void sort_units(udb& table, int option) {
     const bool by_symbol = option == kSortSymbolUp || option == kSortSymbolDown;
@@ -51,4 +51,4 @@ void sort_units(udb& table, int option) {
     if (by_rate) quicksort(rates, table.order, 0, table.count - 1, ascending);
 }
 
-} // namespace varuno
+}  // namespace varuno

@@ -6,11 +6,11 @@ namespace varuno {
 
 // Sort options of the settings (stored value minus 20206).
 enum SortOption : int {
-    kSortStorage = 0,        // 分類順: storage order
-    kSortSymbolUp = 1,       // 単位記号の昇順
-    kSortSymbolDown = 2,     // 単位記号の降順
-    kSortRateUp = 3,         // 換算率の昇順
-    kSortRateDown = 4,       // 換算率の降順
+    kSortStorage = 0,     // 分類順: storage order
+    kSortSymbolUp = 1,    // 単位記号の昇順
+    kSortSymbolDown = 2,  // 単位記号の降順
+    kSortRateUp = 3,      // 換算率の昇順
+    kSortRateDown = 4,    // 換算率の降順
 };
 
 // Rewrites table.order: the identity for option 0 and any value outside 1-4;
@@ -20,4 +20,4 @@ enum SortOption : int {
 // same lists as always.
 void sort_units(udb& table, int option);
 
-} // namespace varuno
+}  // namespace varuno

@@ -49,7 +49,9 @@ double run_once(Command& c) {
     const auto end = std::chrono::steady_clock::now();
     if (!WIFEXITED(status) || WEXITSTATUS(status) == 127) return -1;
     c.peak_kb = std::max(c.peak_kb, usage.ru_maxrss);
-    const auto ms_of = [](timeval t) { return 1e3 * static_cast<double>(t.tv_sec) + 1e-3 * static_cast<double>(t.tv_usec); };
+    const auto ms_of = [](timeval t) {
+        return 1e3 * static_cast<double>(t.tv_sec) + 1e-3 * static_cast<double>(t.tv_usec);
+    };
     c.cpu_ms.push_back(ms_of(usage.ru_utime) + ms_of(usage.ru_stime));
     return std::chrono::duration<double, std::milli>(end - begin).count();
 }
@@ -59,7 +61,7 @@ double median(std::vector<double> v) {
     return v[v.size() / 2];
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv) {
     if (argc < 4) {
@@ -71,10 +73,14 @@ int main(int argc, char** argv) {
     for (int i = 2; i < argc; ++i) {
         const std::string a = argv[i];
         Command& c = commands.back();
-        if (a == "---") commands.emplace_back();
-        else if (c.name.empty()) c.name = a;
-        else if (a.size() > 1 && a[0] == '<') c.input = a.substr(1);
-        else c.argv.push_back(a);
+        if (a == "---")
+            commands.emplace_back();
+        else if (c.name.empty())
+            c.name = a;
+        else if (a.size() > 1 && a[0] == '<')
+            c.input = a.substr(1);
+        else
+            c.argv.push_back(a);
     }
     for (Command& c : commands) {
         if (c.argv.empty() || run_once(c) < 0) {  // also warms the file cache
@@ -90,7 +96,8 @@ int main(int argc, char** argv) {
         const double m = median(c.ms), cpu = median(c.cpu_ms);
         std::printf("%-12s wall %9.3f ms  cpu %9.3f ms  peak %7ld KiB", c.name.c_str(), m, cpu, c.peak_kb);
         if (&c != &commands[0])
-            std::printf("  %s/%s: wall %.3f, cpu %.3f", commands[0].name.c_str(), c.name.c_str(), first / m, first_cpu / cpu);
+            std::printf("  %s/%s: wall %.3f, cpu %.3f", commands[0].name.c_str(), c.name.c_str(), first / m,
+                        first_cpu / cpu);
         std::printf("\n");
     }
     return 0;

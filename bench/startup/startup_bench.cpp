@@ -52,13 +52,16 @@ double start_once(const std::wstring& exe, SIZE_T& peak_bytes) {
     QueryPerformanceCounter(&end);
     PROCESS_MEMORY_COUNTERS memory{};
     memory.cb = sizeof memory;
-    if (GetProcessMemoryInfo(pi.hProcess, &memory, sizeof memory)) peak_bytes = std::max(peak_bytes, memory.PeakWorkingSetSize);
+    if (GetProcessMemoryInfo(pi.hProcess, &memory, sizeof memory))
+        peak_bytes = std::max(peak_bytes, memory.PeakWorkingSetSize);
     TerminateProcess(pi.hProcess, 0);
     WaitForSingleObject(pi.hProcess, 10000);
     CloseHandle(pi.hThread);
     CloseHandle(pi.hProcess);
     Sleep(200);
-    return found.visible ? 1000.0 * static_cast<double>(end.QuadPart - begin.QuadPart) / static_cast<double>(frequency.QuadPart) : -1;
+    return found.visible
+               ? 1000.0 * static_cast<double>(end.QuadPart - begin.QuadPart) / static_cast<double>(frequency.QuadPart)
+               : -1;
 }
 
 double median(std::vector<double> v) {
@@ -66,7 +69,7 @@ double median(std::vector<double> v) {
     return v.empty() ? -1 : v[v.size() / 2];
 }
 
-} // namespace
+}  // namespace
 
 int wmain(int argc, wchar_t** argv) {
     if (argc < 3) {
@@ -83,8 +86,10 @@ int wmain(int argc, wchar_t** argv) {
         second.push_back(start_once(argv[2], second_peak));
     }
     const double a = median(first), b = median(second);
-    std::wprintf(L"%ls: median %.1f ms over %d starts, peak working set %.0f KiB\n", argv[1], a, runs, first_peak / 1024.0);
-    std::wprintf(L"%ls: median %.1f ms over %d starts, peak working set %.0f KiB\n", argv[2], b, runs, second_peak / 1024.0);
+    std::wprintf(L"%ls: median %.1f ms over %d starts, peak working set %.0f KiB\n", argv[1], a, runs,
+                 first_peak / 1024.0);
+    std::wprintf(L"%ls: median %.1f ms over %d starts, peak working set %.0f KiB\n", argv[2], b, runs,
+                 second_peak / 1024.0);
     std::wprintf(L"ratio: %.2f\n", b > 0 ? a / b : 0.0);
     return a > 0 && b > 0 ? 0 : 1;
 }

@@ -130,5 +130,5 @@ TEST(AboutBox, VersionLineInALargerFontAndBlueLinks) {
     app.exit_with_ok();
 }
 
-} // namespace
-} // namespace varuno::e2e
+}  // namespace
+}  // namespace varuno::e2e

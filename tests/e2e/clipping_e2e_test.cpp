@@ -48,7 +48,8 @@ SIZE needed(const std::wstring& text, HFONT font, int wrap_width, bool prefix) {
 }
 
 std::string utf8(const std::wstring& w) {
-    std::string out(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, w.c_str(), -1, nullptr, 0, nullptr, nullptr)), '\0');
+    std::string out(
+        static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, w.c_str(), -1, nullptr, 0, nullptr, nullptr)), '\0');
     WideCharToMultiByte(CP_UTF8, 0, w.c_str(), -1, out.data(), static_cast<int>(out.size()), nullptr, nullptr);
     out.resize(out.size() - 1);
     return out;
@@ -109,7 +110,8 @@ private:
         HFONT font = font_of(control);
         if (kind == L"Static") {
             const LONG type = style & SS_TYPEMASK;
-            if (type != SS_LEFT && type != SS_CENTER && type != SS_RIGHT && type != SS_LEFTNOWORDWRAP && type != SS_SIMPLE)
+            if (type != SS_LEFT && type != SS_CENTER && type != SS_RIGHT && type != SS_LEFTNOWORDWRAP &&
+                type != SS_SIMPLE)
                 return;
             const bool prefix = !(style & SS_NOPREFIX);
             const bool wraps = type != SS_LEFTNOWORDWRAP && type != SS_SIMPLE && !(style & SS_CENTERIMAGE);
@@ -150,7 +152,8 @@ private:
         for (const HeaderItem& head : list_view_heads(process_, list)) {
             const SIZE need = needed(head.text, font_of(list), 0, false);
             // A head leaves some room on either side of its text.
-            if (need.cx + scaled(12) > head.width) fail(list, head.text, {need.cx + scaled(12), need.cy}, {head.width, 0});
+            if (need.cx + scaled(12) > head.width)
+                fail(list, head.text, {need.cx + scaled(12), need.cy}, {head.width, 0});
         }
     }
 
@@ -180,7 +183,6 @@ protected:
         ClipCheck check(app.process(), window);
         return check.run();
     }
-
 };
 
 TEST_F(Clipping, MainWindow) {
@@ -280,5 +282,5 @@ TEST(GuideClipping, EveryBalloon) {
     ASSERT_TRUE(app.exit_with_ok());
 }
 
-} // namespace
-} // namespace varuno::e2e
+}  // namespace
+}  // namespace varuno::e2e

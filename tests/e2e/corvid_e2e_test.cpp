@@ -21,16 +21,15 @@ namespace {
 
 constexpr int kOk = 1000, kCancel = 1001, kYes = 1002, kNo = 1003, kQuit = 1004, kNext = 1005, kPrevious = 1006;
 
-const std::wstring kAbsentText = utf16(
-    "QXtool-Varuno -ヴァルーノ-（以下、Varuno）が起動されていません。\n\n"
-    "Corvidian for Varuno（以下、Corvid）を有効に起動させるには、CorvidとVarunoを同一フォルダに格納し、\n"
-    "　　①Corvidを起動させる\n"
-    "　　②VarunoのヘルプボタンのメニューからCorvidを選択する\n"
-    "のいずれかをとって下さい。");
+const std::wstring kAbsentText =
+    utf16("QXtool-Varuno -ヴァルーノ-（以下、Varuno）が起動されていません。\n\n"
+          "Corvidian for Varuno（以下、Corvid）を有効に起動させるには、CorvidとVarunoを同一フォルダに格納し、\n"
+          "　　①Corvidを起動させる\n"
+          "　　②VarunoのヘルプボタンのメニューからCorvidを選択する\n"
+          "のいずれかをとって下さい。");
 
 int exp_mark(const std::filesystem::path& folder) {
-    return static_cast<int>(
-        GetPrivateProfileIntW(L"type1", L"exp", -1, (folder / L"corvid_varuno.ini").c_str()));
+    return static_cast<int>(GetPrivateProfileIntW(L"type1", L"exp", -1, (folder / L"corvid_varuno.ini").c_str()));
 }
 
 void set_exp_mark(const std::filesystem::path& folder, const wchar_t* value) {
@@ -69,23 +68,24 @@ bool copy_program(const std::filesystem::path& from, const std::filesystem::path
 
 bool topmost(HWND window) { return (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
 
-std::filesystem::path shot_path(const wchar_t* name) {
-    return beside_test(std::wstring(L"screenshots\\") + name);
-}
+std::filesystem::path shot_path(const wchar_t* name) { return beside_test(std::wstring(L"screenshots\\") + name); }
 
 // The splash: the guide's first window, shown while it gets ready; null if
 // none showed within 10 seconds.
 HWND wait_splash(const Corvid& guide) {
     HWND splash = nullptr;
-    wait_for([&] {
-        for (HWND w = FindWindowExW(nullptr, nullptr, L"#32770", nullptr); w; w = FindWindowExW(nullptr, w, L"#32770", nullptr)) {
-            DWORD id = 0;
-            GetWindowThreadProcessId(w, &id);
-            if (id == guide.process_id() && IsWindowVisible(w) && !GetWindow(w, GW_CHILD) && w != guide.character())
-                splash = w;
-        }
-        return splash != nullptr;
-    }, 10);
+    wait_for(
+        [&] {
+            for (HWND w = FindWindowExW(nullptr, nullptr, L"#32770", nullptr); w;
+                 w = FindWindowExW(nullptr, w, L"#32770", nullptr)) {
+                DWORD id = 0;
+                GetWindowThreadProcessId(w, &id);
+                if (id == guide.process_id() && IsWindowVisible(w) && !GetWindow(w, GW_CHILD) && w != guide.character())
+                    splash = w;
+            }
+            return splash != nullptr;
+        },
+        10);
     return splash;
 }
 
@@ -194,8 +194,8 @@ void expect_cut_to_picture(HWND character, int picture_id, int w, int h) {
     HMODULE program = LoadLibraryExW(beside_test(L"Corvid.exe").c_str(), nullptr,
                                      LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
     ASSERT_NE(program, nullptr);
-    HBITMAP picture =
-        static_cast<HBITMAP>(LoadImageW(program, MAKEINTRESOURCEW(picture_id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    HBITMAP picture = static_cast<HBITMAP>(
+        LoadImageW(program, MAKEINTRESOURCEW(picture_id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     ASSERT_NE(picture, nullptr);
     BITMAP size{};
     GetObjectW(picture, sizeof size, &size);
@@ -232,7 +232,8 @@ void expect_cut_to_picture(HWND character, int picture_id, int w, int h) {
             if (at(x, y) == 0x00FF00) continue;
             const DWORD bgr = at(x, y);
             ++compared;
-            if (GetPixel(screen, c.left + x, c.top + y) != RGB((bgr >> 16) & 255, (bgr >> 8) & 255, bgr & 255)) ++differing;
+            if (GetPixel(screen, c.left + x, c.top + y) != RGB((bgr >> 16) & 255, (bgr >> 8) & 255, bgr & 255))
+                ++differing;
         }
     ReleaseDC(nullptr, screen);
     EXPECT_GT(compared, 300);
@@ -286,12 +287,13 @@ TEST_F(Guide, TimeOutWhenVarunoShowsNoWindow) {
     ASSERT_NE(box, nullptr);
     // 51 waits of 100 ms after the stand-in started.
     EXPECT_GE(GetTickCount() - started, 5100u);
-    EXPECT_EQ(message_text(box), utf16(
-        "QXtool-Varuno -ヴァルーノ-（以下、Varuno）が起動できません。\n\n"
-        "Corvidian for Varuno（以下、Corvid）を有効に起動させるには、CorvidとVarunoを同一フォルダに格納し、\n"
-        "　　①Corvidを起動させる\n"
-        "　　②VarunoのヘルプボタンのメニューからCorvidを選択する\n"
-        "のいずれかをとって下さい。"));
+    EXPECT_EQ(
+        message_text(box),
+        utf16("QXtool-Varuno -ヴァルーノ-（以下、Varuno）が起動できません。\n\n"
+              "Corvidian for Varuno（以下、Corvid）を有効に起動させるには、CorvidとVarunoを同一フォルダに格納し、\n"
+              "　　①Corvidを起動させる\n"
+              "　　②VarunoのヘルプボタンのメニューからCorvidを選択する\n"
+              "のいずれかをとって下さい。"));
     EXPECT_EQ(guide.character(), nullptr);  // the character never showed
     click(box, IDOK);
     EXPECT_EQ(guide.wait_exit(), 0u);
@@ -639,14 +641,14 @@ const bool kDpiAware = make_per_monitor_dpi_aware();
 // What a run of the guide at one display scale saw.
 struct GuideAtScale {
     RECT character{};
-    POINT main{};      // varuno's window's top-left corner
+    POINT main{};  // varuno's window's top-left corner
     SIZE main_client{};
-    SIZE balloon{};    // the greeting's client area
-    SIZE body{};       // the greeting's bubble: text and buttons
-    SIZE button{};     // its OK button
-    int tallest = 0;   // the tallest step's bubble
-    int ring = 0;      // step 5: how far court A's ring lies outside its frame
-    int thickness = 0; // and how thick it is at its left end
+    SIZE balloon{};     // the greeting's client area
+    SIZE body{};        // the greeting's bubble: text and buttons
+    SIZE button{};      // its OK button
+    int tallest = 0;    // the tallest step's bubble
+    int ring = 0;       // step 5: how far court A's ring lies outside its frame
+    int thickness = 0;  // and how thick it is at its left end
 };
 
 // How many pixels from its left edge the shape of `label` covers on the
@@ -730,7 +732,8 @@ TEST_F(ScaledDisplay, TwiceTheScaleShowsTheGuideTwiceAsLarge) {
     run_at(192, at192);
     if (HasFatalFailure()) return;
     for (const GuideAtScale* at : {&at96, &at192})
-        std::printf("character %ldx%ld, greeting %ldx%ld (bubble %ldx%ld, OK %ldx%ld), tallest bubble %d, ring %d outside, %d thick\n",
+        std::printf("character %ldx%ld, greeting %ldx%ld (bubble %ldx%ld, OK %ldx%ld), tallest bubble %d, ring %d "
+                    "outside, %d thick\n",
                     size_of(at->character).cx, size_of(at->character).cy, at->balloon.cx, at->balloon.cy, at->body.cx,
                     at->body.cy, at->button.cx, at->button.cy, at->tallest, at->ring, at->thickness);
 
@@ -772,5 +775,5 @@ TEST_F(ScaledDisplay, TwiceTheScaleShowsTheGuideTwiceAsLarge) {
     EXPECT_NEAR(at192.thickness, 8, 1);
 }
 
-} // namespace
-} // namespace varuno::e2e
+}  // namespace
+}  // namespace varuno::e2e

@@ -37,9 +37,9 @@ std::string repeat_lines(const std::string& section, int count, const std::strin
 // The three files of one case; an empty text leaves that file away.
 struct Damage {
     const char* name;
-    std::string main_ini;       // window position and search state
-    std::string settings_ini;   // the settings
-    std::string favourites_ini; // the favourites
+    std::string main_ini;        // window position and search state
+    std::string settings_ini;    // the settings
+    std::string favourites_ini;  // the favourites
 };
 
 std::vector<Damage> damages() {
@@ -50,7 +50,8 @@ std::vector<Damage> damages() {
          "[INI]\r\nMainExist=1\r\n[MAIN]\r\nx=99999999999999999999\r\ny=-2147483649\r\n" +
              repeat_lines("FIND", 10000, "mm"),
          "[INI]\r\nSetExist=1\r\n[0_0:RDO]\r\n1=-5\r\n[2_1:EDT]\r\n20300=abc\r\n[3_0:CHE]\r\n1107=4294967296\r\n",
-         "[FV]\r\nc=2147483647\r\n[uk]\r\n0=0\r\n1=999999\r\n[bf]\r\n0=-1\r\n1=3\r\n[af]\r\n0=100000\r\n[COU]\r\n0=-7\r\n"},
+         "[FV]\r\nc=2147483647\r\n[uk]\r\n0=0\r\n1=999999\r\n[bf]\r\n0=-1\r\n1=3\r\n[af]\r\n0=100000\r\n[COU]\r\n0=-"
+         "7\r\n"},
         {"missing, duplicated and out of order",
          "[MAIN]\r\nx=10\r\n[MAIN]\r\nx=20\r\n[FIND]\r\nCMB_C=50\r\nfirst=1\r\n",
          "[2_0:RDO]\r\n1=1\r\n[0_1:RDO]\r\n1=1\r\n1=0\r\n[INI]\r\nSetExist=1\r\n",
@@ -59,12 +60,12 @@ std::vector<Damage> damages() {
         {"one megabyte value and cut short", "[MAIN]\r\nx=1", "[INI]\r\nSetExist=1\r\n[2_1:EDT", megabyte_value},
         {"empty files", std::string(), std::string(), std::string()},
         {"UTF-8 with and without a byte-order mark",
-         "\xef\xbb\xbf[INI]\r\nMainExist=1\r\n[MAIN]\r\nx=5\r\ny=5\r\n[FIND]\r\nfirst=1\r\nCMB_C=1\r\n1000=\xe3\x83\xa1\xe3\x83\xbc\xe3\x83\x88\xe3\x83\xab\r\n",
+         "\xef\xbb\xbf[INI]\r\nMainExist=1\r\n[MAIN]\r\nx=5\r\ny=5\r\n[FIND]\r\nfirst=1\r\nCMB_C=1\r\n1000="
+         "\xe3\x83\xa1\xe3\x83\xbc\xe3\x83\x88\xe3\x83\xab\r\n",
          "[INI]\r\nSetExist=1\r\n[2_1:EDT]\r\n20300=\xe3\x80\x80\r\n",
          "\xef\xbb\xbf[FV]\r\nc=1\r\n[uk]\r\n0=0\r\n[bf]\r\n0=1\r\n[af]\r\n0=2\r\n"},
-        {"UTF-16 with a byte-order mark",
-         std::string("\xff\xfe[\0M\0A\0I\0N\0]\0\r\0\n\0x\0=\0\x31\0\r\0\n\0", 28), std::string("\xff\xfe[\0I\0", 6),
-         std::string("\xff\xfe[\0F\0V\0]\0\r\0\n\0c\0=\0\x39\0", 20)},
+        {"UTF-16 with a byte-order mark", std::string("\xff\xfe[\0M\0A\0I\0N\0]\0\r\0\n\0x\0=\0\x31\0\r\0\n\0", 28),
+         std::string("\xff\xfe[\0I\0", 6), std::string("\xff\xfe[\0F\0V\0]\0\r\0\n\0c\0=\0\x39\0", 20)},
     };
 }
 
@@ -80,7 +81,8 @@ bool open_and_close(const Varuno& app, int command, const char* caption, int clo
     HWND dialog = wait_dialog(app.process_id(), utf16(caption));
     if (dialog == nullptr) return false;
     WaitForInputIdle(app.process(), 5000);
-    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(close, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, close)));
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(close, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, close)));
     return wait_for([&] { return !IsWindow(dialog); });
 }
 
@@ -136,7 +138,9 @@ TEST_P(DamagedFiles, TheProgramStartsAndEveryWindowWorks) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, DamagedFiles, ::testing::ValuesIn(damages()),
-                         [](const ::testing::TestParamInfo<Damage>& info) { return "Case" + std::to_string(info.index); });
+                         [](const ::testing::TestParamInfo<Damage>& info) {
+                             return "Case" + std::to_string(info.index);
+                         });
 
 // Read-only files (a zip opened in place): one box says so, with the file,
 // and the program works on; the files stay as they were.
@@ -170,5 +174,5 @@ TEST(ReadOnlyFiles, OneBoxSaysSoAndTheProgramWorksOn) {
     for (const auto& file : {settings_ini, main_ini}) SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
-} // namespace
-} // namespace varuno::e2e
+}  // namespace
+}  // namespace varuno::e2e

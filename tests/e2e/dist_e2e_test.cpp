@@ -52,10 +52,12 @@ TEST(Distribution, RunsFromADoubleByteFolderAndKeepsItsFilesBesideItself) {
     wchar_t windows[MAX_PATH] = {};
     GetWindowsDirectoryW(windows, MAX_PATH);
     for (const fs::path& elsewhere : {fs::current_path(), fs::path(windows)})
-        for (const std::wstring& name : kIniFiles) EXPECT_FALSE(fs::exists(elsewhere / name)) << (elsewhere / name).string();
+        for (const std::wstring& name : kIniFiles)
+            EXPECT_FALSE(fs::exists(elsewhere / name)) << (elsewhere / name).string();
     for (const auto& [name, before] : beside_tests_before)
-        EXPECT_EQ(fs::exists(beside_test(name)) ? fs::last_write_time(beside_test(name)) : fs::file_time_type{}, before);
+        EXPECT_EQ(fs::exists(beside_test(name)) ? fs::last_write_time(beside_test(name)) : fs::file_time_type{},
+                  before);
 }
 
-} // namespace
-} // namespace varuno::e2e
+}  // namespace
+}  // namespace varuno::e2e

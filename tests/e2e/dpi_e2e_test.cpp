@@ -29,7 +29,7 @@ struct Layout {
 
 // Controls placed by the dialog template (they scale with its font) and the
 // function-button pictures (the program sizes them to their renders).
-constexpr int kTemplateControls[] = {IDC_LIST_A_BEFORE, IDC_LIST_A_AFTER, IDC_INPUT_A, IDC_OUTPUT_A,
+constexpr int kTemplateControls[] = {IDC_LIST_A_BEFORE, IDC_LIST_A_AFTER, IDC_INPUT_A,   IDC_OUTPUT_A,
                                      IDC_INPUT_B,       IDC_OUTPUT_B,     IDC_CONVERT_A, IDC_CONVERT_B};
 constexpr int kPictureControls[] = {5000, 5008, 5012, 5016, 5020};
 
@@ -152,5 +152,5 @@ TEST_F(DisplayScales, LayoutScalesAndPicturesAreTheRendersForTheScale) {
     }
 }
 
-} // namespace
-} // namespace varuno::e2e
+}  // namespace
+}  // namespace varuno::e2e

@@ -84,7 +84,9 @@ protected:
         WaitForInputIdle(app.process(), 5000);
         return text;
     }
-    bool panel_closes() const { return wait_for([&] { return !IsWindow(panel); }); }
+    bool panel_closes() const {
+        return wait_for([&] { return !IsWindow(panel); });
+    }
     void press_delete() const { PostMessageW(list, WM_KEYUP, VK_DELETE, 0xC0000001); }
     void expect_main_lists(int a_before, int a_after, int b_before, int b_after) const {
         EXPECT_EQ(app.selection(kListABefore), a_before);
@@ -122,10 +124,13 @@ TEST_F(Favourites, ReconvertNeedsOneRowAndAddingNeedsBothUnits) {
     expect_main_lists(13, 15, 15, 13);
     // The marquee shows the new pair from its next step; turning, it lies
     // whole in the text seen twice.
-    EXPECT_TRUE(wait_for([&] {
-        const std::wstring units = app.status_part(2);
-        return (units + units).find(utf16("インチ")) != std::wstring::npos;
-    }, 5)) << app.status_part(2);
+    EXPECT_TRUE(wait_for(
+        [&] {
+            const std::wstring units = app.status_part(2);
+            return (units + units).find(utf16("インチ")) != std::wstring::npos;
+        },
+        5))
+        << app.status_part(2);
 
     app.select(kListABefore, -1);
     open();
@@ -278,8 +283,8 @@ TEST_F(Favourites, WithoutAFileTheListIsEmptyAndNothingCanBeRecalled) {
     open();
     EXPECT_EQ(list_view_count(list), 0);
     click(panel, kReconvert);
-    EXPECT_EQ(answer("Varuno：エラー", IDOK),
-              utf16("お気に入り換算リストに登録がありません。\nまず上の登録ボタンから、お気に入りの換算パターンを登録して下さい。"));
+    EXPECT_EQ(answer("Varuno：エラー", IDOK), utf16("お気に入り換算リストに登録がありません。\nまず上の登録ボタンから、"
+                                                    "お気に入りの換算パターンを登録して下さい。"));
     EXPECT_TRUE(IsWindow(panel));
 
     click(panel, kAdd);  // no kind chosen yet
@@ -333,5 +338,5 @@ TEST_F(Favourites, EntriesThatDoNotFitAreMarkedRefusedAndCanBeDeleted) {
     EXPECT_TRUE(panel_closes());
 }
 
-} // namespace
-} // namespace varuno::e2e
+}  // namespace
+}  // namespace varuno::e2e

@@ -5,9 +5,7 @@
 namespace varuno::e2e::input {
 namespace {
 
-void send(std::vector<INPUT>& events) {
-    SendInput(static_cast<UINT>(events.size()), events.data(), sizeof(INPUT));
-}
+void send(std::vector<INPUT>& events) { SendInput(static_cast<UINT>(events.size()), events.data(), sizeof(INPUT)); }
 
 INPUT key_event(WORD vk, bool up) {
     INPUT in{};
@@ -17,10 +15,16 @@ INPUT key_event(WORD vk, bool up) {
     in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
     // The arrow keys, Home, End and the like are extended keys.
     switch (vk) {
-    case VK_UP: case VK_DOWN: case VK_LEFT: case VK_RIGHT: case VK_HOME: case VK_END:
-    case VK_PRIOR: case VK_NEXT: case VK_INSERT: case VK_DELETE:
-        in.ki.dwFlags |= KEYEVENTF_EXTENDEDKEY;
-        break;
+    case VK_UP:
+    case VK_DOWN:
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_HOME:
+    case VK_END:
+    case VK_PRIOR:
+    case VK_NEXT:
+    case VK_INSERT:
+    case VK_DELETE: in.ki.dwFlags |= KEYEVENTF_EXTENDEDKEY; break;
     default: break;
     }
     return in;
@@ -29,8 +33,8 @@ INPUT key_event(WORD vk, bool up) {
 INPUT button_event(bool right, bool up) {
     INPUT in{};
     in.type = INPUT_MOUSE;
-    in.mi.dwFlags = right ? (up ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_RIGHTDOWN)
-                          : (up ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_LEFTDOWN);
+    in.mi.dwFlags =
+        right ? (up ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_RIGHTDOWN) : (up ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_LEFTDOWN);
     return in;
 }
 
@@ -47,7 +51,7 @@ GUITHREADINFO thread_info(HWND window) {
     return info;
 }
 
-} // namespace
+}  // namespace
 
 bool to_foreground(HWND window) {
     for (int attempt = 0; attempt < 100; ++attempt) {
@@ -210,4 +214,4 @@ void settle(HWND window) {
     SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 2000, &result);
 }
 
-} // namespace varuno::e2e::input
+}  // namespace varuno::e2e::input

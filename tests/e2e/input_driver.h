@@ -62,4 +62,4 @@ bool dropped(HWND combo);
 // far: it is idle and a message sent to the window has been answered.
 void settle(HWND window);
 
-} // namespace varuno::e2e::input
+}  // namespace varuno::e2e::input

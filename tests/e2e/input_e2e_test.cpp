@@ -62,7 +62,8 @@ protected:
     // (one of the items shown without scrolling).
     void choose_by_mouse(int list, int index) const {
         HWND items = nullptr;
-        ASSERT_TRUE(input::click_until(input::combo_arrow(c(list)), [&] { return (items = dropdown_of(c(list))) != nullptr; }));
+        ASSERT_TRUE(
+            input::click_until(input::combo_arrow(c(list)), [&] { return (items = dropdown_of(c(list))) != nullptr; }));
         settle();
         const auto top = static_cast<int>(SendMessageW(items, LB_GETTOPINDEX, 0, 0));
         const auto height = static_cast<int>(SendMessageW(items, LB_GETITEMHEIGHT, 0, 0));
@@ -132,7 +133,9 @@ protected:
         HWND found = wait_dialog(app.process_id(), utf16(caption), 5);
         return found && active(found) ? found : nullptr;
     }
-    bool gone(HWND window) const { return wait_for([&] { return !IsWindow(window); }, 5); }
+    bool gone(HWND window) const {
+        return wait_for([&] { return !IsWindow(window); }, 5);
+    }
     // Clicks `target` until a dialog with control `child` is open and active.
     HWND open_by_click(HWND target, int child) const {
         HWND found = nullptr;
@@ -163,7 +166,6 @@ protected:
         ASSERT_NE(panel, nullptr);
         ASSERT_TRUE(close_by_click(GetDlgItem(panel, 1051), panel));
     }
-
 };
 
 // Opening a list and closing it again with a click on its arrow chooses
@@ -176,7 +178,8 @@ TEST_F(RealInput, ClosingAListWithoutChoosingKeepsTheUnit) {
     ASSERT_TRUE(wait_for([&] { return app.text(kOutputA) == L"0.3048"; }, 5));
     ASSERT_TRUE(input::click_until(input::combo_arrow(c(kListAAfter)), [&] { return input::dropped(c(kListAAfter)); }));
     settle();
-    ASSERT_TRUE(input::click_until(input::combo_arrow(c(kListAAfter)), [&] { return !input::dropped(c(kListAAfter)); }));
+    ASSERT_TRUE(
+        input::click_until(input::combo_arrow(c(kListAAfter)), [&] { return !input::dropped(c(kListAAfter)); }));
     settle();
     EXPECT_EQ(app.selection(kListAAfter), 7);
     EXPECT_EQ(app.text(kListAAfter), L"m");
@@ -255,8 +258,8 @@ TEST_F(RealInput, TypedUnitsAreChosen) {
 // Opening and closing a list leaves the Tab order as the template has it.
 TEST_F(RealInput, TheTabOrderSurvivesOpeningAList) {
     choose_length();
-    const std::vector<int> expected{kOutputA, kInputB, kOutputB, kListABefore, kListAAfter, kListBBefore,
-                                    kListBAfter, 1034, 1037, kZoom, 1029, 1030};
+    const std::vector<int> expected{kOutputA,    kInputB, kOutputB, kListABefore, kListAAfter, kListBBefore,
+                                    kListBAfter, 1034,    1037,     kZoom,        1029,        1030};
     focus_by_click(kInputA);
     EXPECT_EQ(tab_sequence(static_cast<int>(expected.size())), expected);
     for (int list : {kListABefore, kListBAfter}) {
@@ -323,7 +326,8 @@ HWND popup_menu_of(HWND window) {
             auto* f = reinterpret_cast<Found*>(data);
             wchar_t cls[16] = {};
             GetClassNameW(w, cls, 16);
-            if (GetWindowThreadProcessId(w, nullptr) != f->thread || !IsWindowVisible(w) || std::wstring(cls) != L"#32768")
+            if (GetWindowThreadProcessId(w, nullptr) != f->thread || !IsWindowVisible(w) ||
+                std::wstring(cls) != L"#32768")
                 return TRUE;
             f->menu = w;
             return FALSE;
@@ -449,10 +453,13 @@ TEST_F(RealInput, FunctionButtonsByMouseAndTheWindowDraggedByItsTopStrip) {
     const RECT before = rect_of(app.main());
     const POINT from{before.left + 100, before.top + 10};
     input::drag(from, {from.x + 60, from.y + 40});
-    EXPECT_TRUE(wait_for([&] {
-        const RECT r = rect_of(app.main());
-        return r.left == before.left + 60 && r.top == before.top + 40;
-    }, 5)) << rect_of(app.main()).left << "," << rect_of(app.main()).top;
+    EXPECT_TRUE(wait_for(
+        [&] {
+            const RECT r = rect_of(app.main());
+            return r.left == before.left + 60 && r.top == before.top + 40;
+        },
+        5))
+        << rect_of(app.main()).left << "," << rect_of(app.main()).top;
 
     // 閉じる asks first; キャンセル keeps the program.
     HWND confirm = box_by_click(c(5000), "Varuno：終了確認");
@@ -472,10 +479,12 @@ TEST_F(RealInput, TheStatusBarFollowsTheCourtClickedOrOpened) {
     app.select(kListBAfter, 15);   // ft
     ASSERT_TRUE(input::to_foreground(app.main()));
     const auto shows = [&](const char* name) {
-        return wait_for([&] {
-            const std::wstring units = app.status_part(2);  // turning: seen twice, the name lies whole in it
-            return (units + units).find(utf16(name)) != std::wstring::npos;
-        }, 5);
+        return wait_for(
+            [&] {
+                const std::wstring units = app.status_part(2);  // turning: seen twice, the name lies whole in it
+                return (units + units).find(utf16(name)) != std::wstring::npos;
+            },
+            5);
     };
     focus_by_click(kInputB);
     EXPECT_TRUE(shows("インチ"));
@@ -516,7 +525,8 @@ TEST_F(RealInput, TheIndicatorAndTheConvertButtonsShowWhatHappened) {
     input::release();
     EXPECT_TRUE(wait_for([&] { return screen_pixel(triangle) == 0x00FF00u; }, 5)) << "still pressed";
 
-    ASSERT_TRUE(input::click_until(c(5040), [&] { return IsWindowVisible(c(5040)) || IsWindowVisible(c(5042)); }));  // 自動
+    ASSERT_TRUE(
+        input::click_until(c(5040), [&] { return IsWindowVisible(c(5040)) || IsWindowVisible(c(5042)); }));  // 自動
     EXPECT_TRUE(wait_for([&] { return screen_pixel(triangle) == 0xFF0000u; }, 5)) << "no live look";
 }
 
@@ -527,7 +537,11 @@ TEST_F(RealInput, AfterAFavouriteOrASearchHitTheFocusIsInCourtAsInput) {
     const std::wstring fv = beside_test(L"varuno_fv.ini").wstring();
     WritePrivateProfileStringW(L"FV", L"c", L"1", fv.c_str());
     for (const wchar_t* section : {L"uk", L"bf", L"af", L"COU"})
-        WritePrivateProfileStringW(section, L"0", section[0] == L'b' ? L"4" : section[0] == L'a' ? L"7" : L"0", fv.c_str());
+        WritePrivateProfileStringW(section, L"0",
+                                   section[0] == L'b'   ? L"4"
+                                   : section[0] == L'a' ? L"7"
+                                                        : L"0",
+                                   fv.c_str());
     WritePrivateProfileStringW(nullptr, nullptr, nullptr, fv.c_str());
 
     focus_by_click(kInputB);
@@ -805,8 +819,9 @@ TEST_F(RealInput, MouseOnlyJourney) {
     HWND menu = nullptr;
     ASSERT_TRUE(input::click_until(c(1030), [&] { return (menu = popup_menu_of(app.main())) != nullptr; }));
     HWND settings = nullptr;
-    ASSERT_TRUE(input::click_until({rect_of(menu).left + 30, rect_of(menu).top + 12},
-                                   [&] { return (settings = wait_dialog_with(app.process_id(), 20300, 0)) != nullptr; }));
+    ASSERT_TRUE(input::click_until({rect_of(menu).left + 30, rect_of(menu).top + 12}, [&] {
+        return (settings = wait_dialog_with(app.process_id(), 20300, 0)) != nullptr;
+    }));
     ASSERT_TRUE(active(settings));
     HWND after_only = GetDlgItem(settings, 20201);
     ASSERT_TRUE(input::click_until(after_only, [&] { return IsDlgButtonChecked(settings, 20201) == BST_CHECKED; }));
@@ -823,5 +838,5 @@ TEST_F(RealInput, MouseOnlyJourney) {
     EXPECT_EQ(GetPrivateProfileIntW(L"0_0:RDO", L"1", 0, beside_test(settings_file_name()).c_str()), 20201);
 }
 
-} // namespace
-} // namespace varuno::e2e
+}  // namespace
+}  // namespace varuno::e2e

@@ -26,7 +26,8 @@ RECT window_rect(HWND w) {
 
 // The kind panel: the dialog that holds the kind list 1055.
 HWND kind_panel() {
-    for (HWND w = FindWindowExW(nullptr, nullptr, L"#32770", nullptr); w; w = FindWindowExW(nullptr, w, L"#32770", nullptr))
+    for (HWND w = FindWindowExW(nullptr, nullptr, L"#32770", nullptr); w;
+         w = FindWindowExW(nullptr, w, L"#32770", nullptr))
         if (GetDlgItem(w, 1055)) return w;
     return nullptr;
 }
@@ -40,7 +41,6 @@ protected:
         app.select(kListAAfter, 7);
     }
     void shot(const wchar_t* name) { screenshot(app.main(), beside_test(std::wstring(L"screenshots\\") + name)); }
-
 };
 
 TEST_F(MainWindow, FirstStartAtTopLeftTopmostWithGuidanceAndDefaults) {
@@ -120,7 +120,8 @@ TEST_F(MainWindow, ErrorMarkAndTheFormulaErrorBox) {
     EXPECT_EQ(find_dialog(app.process_id(), utf16("Varuno：数式エラー")), nullptr);  // nothing pops up while typing
     PostMessageW(app.control(kZoom), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
     HWND box = nullptr;
-    ASSERT_TRUE(wait_for([&] { return (box = find_dialog(app.process_id(), utf16("Varuno：数式エラー"))) != nullptr; }));
+    ASSERT_TRUE(
+        wait_for([&] { return (box = find_dialog(app.process_id(), utf16("Varuno：数式エラー"))) != nullptr; }));
     EXPECT_EQ(message_text(box).rfind(utf16("換算結果がエラーとなりました。"), 0), 0u);
     click(box, IDYES);
     ASSERT_TRUE(wait_for([&] { return !IsWindow(box); }));
@@ -218,7 +219,8 @@ TEST_F(MainWindow, StatusBarMarqueeAndItsWholeContent) {
     PostMessageW(bar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(150, 8));
     PostMessageW(bar, WM_LBUTTONUP, 0, MAKELPARAM(150, 8));
     HWND box = nullptr;
-    ASSERT_TRUE(wait_for([&] { return (box = find_dialog(app.process_id(), utf16("Varuno：ステータスバーの内容"))) != nullptr; }));
+    ASSERT_TRUE(wait_for(
+        [&] { return (box = find_dialog(app.process_id(), utf16("Varuno：ステータスバーの内容"))) != nullptr; }));
     const std::wstring text = message_text(box);
     EXPECT_EQ(text.rfind(utf16("[ステータスバーの内容]\n\n□スクロール対象\t－\n\n□単位種\t\t寸法"), 0), 0u);
     EXPECT_NE(text.find(utf16("〔換算前〕　→　〔換算後〕　＝\n\t\tミリメートル　→　メートル　　")), std::wstring::npos);
@@ -311,8 +313,10 @@ TEST(MainWindowRestart, SecondStartShowsTheRunningWindowAndEnds) {
         ChildProcess second;
         ASSERT_TRUE(second.start(L"\"" + beside_test(L"varuno.exe").wstring() + L"\""));
         HWND box = nullptr;
-        ASSERT_TRUE(wait_for([&] { return (box = find_dialog(second.id(), utf16("Varuno：二重起動防止"))) != nullptr; }));
-        EXPECT_EQ(message_text(box), utf16("本ソフトウェアは二重起動できません。\n既に起動済みのVarunoをアクティブにします。"));
+        ASSERT_TRUE(
+            wait_for([&] { return (box = find_dialog(second.id(), utf16("Varuno：二重起動防止"))) != nullptr; }));
+        EXPECT_EQ(message_text(box),
+                  utf16("本ソフトウェアは二重起動できません。\n既に起動済みのVarunoをアクティブにします。"));
         click(box, answer);
         EXPECT_EQ(second.exit_code(), 0u);
     };
@@ -325,5 +329,5 @@ TEST(MainWindowRestart, SecondStartShowsTheRunningWindowAndEnds) {
     ASSERT_TRUE(first.exit_with_ok());
 }
 
-} // namespace
-} // namespace varuno::e2e
+}  // namespace
+}  // namespace varuno::e2e

@@ -329,7 +329,8 @@ TEST_F(SearchDialog, TheHistoryKeepsTheNewest101Texts) {
     const std::wstring ini = beside_test(L"varuno.ini").wstring();
     WritePrivateProfileStringW(L"FIND", L"CMB_C", L"101", ini.c_str());
     for (int i = 0; i < 101; ++i)
-        WritePrivateProfileStringW(L"FIND", std::to_wstring(1000 + i).c_str(), (L"h" + std::to_wstring(i)).c_str(), ini.c_str());
+        WritePrivateProfileStringW(L"FIND", std::to_wstring(1000 + i).c_str(), (L"h" + std::to_wstring(i)).c_str(),
+                                   ini.c_str());
     WritePrivateProfileStringW(nullptr, nullptr, nullptr, ini.c_str());
     ASSERT_TRUE(open());
     ASSERT_EQ(history_count(), 101);
@@ -351,5 +352,5 @@ TEST_F(SearchDialog, TheHistoryKeepsTheNewest101Texts) {
     EXPECT_EQ(std::wstring(last), L"m");
 }
 
-} // namespace
-} // namespace varuno::e2e
+}  // namespace
+}  // namespace varuno::e2e

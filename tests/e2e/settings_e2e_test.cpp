@@ -60,9 +60,9 @@ protected:
         click(dialog, kOk);
         HWND box = wait_dialog(app.process_id(), utf16("Varuno：換算設定適用確認"));
         ASSERT_NE(box, nullptr);
-        EXPECT_EQ(message_text(box),
-                  utf16("換算についての設定内容を今すぐ反映しますか？\n\n※設定内容を反映した場合、現在換算中のデータがリセットされます。\n"
-                        "※スクロールバーの速度は既に適用済みです。"));
+        EXPECT_EQ(message_text(box), utf16("換算についての設定内容を今すぐ反映しますか？\n\n※設定内容を反映した場合、現"
+                                           "在換算中のデータがリセットされます。\n"
+                                           "※スクロールバーの速度は既に適用済みです。"));
         click(box, button);
         ASSERT_TRUE(wait_for([&] { return !IsWindow(dialog); }));
         WaitForInputIdle(app.process(), 5000);
@@ -106,7 +106,8 @@ TEST_F(Settings, SpeedIsShownInHundredthsClampedAndDrivesTheSample) {
     EXPECT_EQ(bar(), 300);
 
     // The sample is always the whole text, rotated by whole characters.
-    const std::wstring text = utf16("これはスクロール見本です。；100秒/100＝1秒です。；0を入力すると、スクロールを停止します。");
+    const std::wstring text =
+        utf16("これはスクロール見本です。；100秒/100＝1秒です。；0を入力すると、スクロールを停止します。");
     type_speed(L"5");
     std::wstring first = sample();
     ASSERT_TRUE(wait_for([&] { return sample() != first; }, 3));
@@ -265,5 +266,5 @@ TEST_F(Settings, ResetThenCancelLeavesTheDefaultsAndLaterChoicesSurviveARestart)
     ASSERT_TRUE(again.exit_with_ok());
 }
 
-} // namespace
-} // namespace varuno::e2e
+}  // namespace
+}  // namespace varuno::e2e

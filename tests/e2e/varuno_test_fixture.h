@@ -25,4 +25,4 @@ protected:
     Varuno app;
 };
 
-} // namespace varuno::e2e
+}  // namespace varuno::e2e

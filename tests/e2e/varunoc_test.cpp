@@ -245,7 +245,8 @@ TEST(VarunocBatch, EveryLineAgreesWithAOneShotRunInEveryKind) {
         const auto lines = batch.lines();
         ASSERT_EQ(lines.size(), expressions.size()) << kind;
         // Two of the expressions, in turn, are run one at a time.
-        for (std::size_t e : {static_cast<std::size_t>(kind) % expressions.size(), static_cast<std::size_t>(kind + 3) % expressions.size()}) {
+        for (std::size_t e : {static_cast<std::size_t>(kind) % expressions.size(),
+                              static_cast<std::size_t>(kind + 3) % expressions.size()}) {
             std::vector<std::string> one = args;
             std::replace(one.begin(), one.end(), std::string("-"), expressions[e]);
             const Result single = varunoc(one);
@@ -298,5 +299,5 @@ TEST(VarunocTable, TheValueInEveryUnitOfTheKind) {
     EXPECT_EQ(lines_of(varunoc({"table", "0", "m", "1", "--x"}).err).at(0).rfind("使い方: varunoc table", 0), 0u);
 }
 
-} // namespace
-} // namespace varuno
+}  // namespace
+}  // namespace varuno

@@ -43,7 +43,7 @@ BOOL CALLBACK match_window(HWND window, LPARAM data) {
     return FALSE;
 }
 
-} // namespace
+}  // namespace
 
 std::filesystem::path beside_test(const std::wstring& name) {
     wchar_t exe[MAX_PATH];
@@ -195,8 +195,8 @@ bool ChildProcess::start(std::wstring command, const std::filesystem::path& fold
     STARTUPINFOW si{};
     si.cb = sizeof si;
     const std::wstring dir = folder.wstring();
-    return CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, dir.empty() ? nullptr : dir.c_str(),
-                          &si, &info_) != 0;
+    return CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                          dir.empty() ? nullptr : dir.c_str(), &si, &info_) != 0;
 }
 
 bool ChildProcess::attach(DWORD id) {
@@ -300,12 +300,13 @@ bool Varuno::choose_kind(int kind) const {
 bool Varuno::exit_with_ok() {
     PostMessageW(main_, WM_CLOSE, 0, 0);
     HWND box = nullptr;
-    if (!wait_for([&] { return (box = find_dialog(process_.id(), utf16("Varuno：終了確認"))) != nullptr; })) return false;
+    if (!wait_for([&] { return (box = find_dialog(process_.id(), utf16("Varuno：終了確認"))) != nullptr; }))
+        return false;
     click(box, IDOK);
     return wait_exit() == 0u;
 }
 
-} // namespace varuno::e2e
+}  // namespace varuno::e2e
 
 // ---- Favourites panel and settings dialog ----
 namespace varuno::e2e {
@@ -359,7 +360,7 @@ void list_view_set_selected(HANDLE process, HWND list, int row, bool selected) {
     VirtualFreeEx(process, remote, 0, MEM_RELEASE);
 }
 
-} // namespace varuno::e2e
+}  // namespace varuno::e2e
 
 // ---- Added for the unit search and the about box ----
 namespace varuno::e2e {
@@ -369,7 +370,8 @@ namespace {
 class RemoteMemory {
 public:
     RemoteMemory(HANDLE process, std::size_t size)
-        : process_(process), address_(VirtualAllocEx(process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE)) {}
+        : process_(process),
+          address_(VirtualAllocEx(process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE)) {}
     ~RemoteMemory() {
         if (address_) VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
     }
@@ -391,7 +393,7 @@ private:
     void* address_;
 };
 
-} // namespace
+}  // namespace
 
 HWND wait_dialog(DWORD process, const std::wstring& caption, double seconds) {
     HWND found = nullptr;
@@ -409,7 +411,8 @@ std::wstring list_view_text(HANDLE process, HWND list, int row, int column) {
     item.pszText = reinterpret_cast<wchar_t*>(remote.at(sizeof(LVITEMW)));
     item.cchTextMax = kChars;
     remote.write(&item, sizeof item);
-    const auto length = static_cast<std::size_t>(SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), remote.param()));
+    const auto length =
+        static_cast<std::size_t>(SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), remote.param()));
     std::wstring text(length, L'\0');
     remote.read(text.data(), length * sizeof(wchar_t), sizeof(LVITEMW));
     return text;
@@ -472,7 +475,8 @@ POINT list_view_row_point(HANDLE process, HWND list, int row) {
 void list_view_click_column(HWND list, int column) {
     HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
     int x = 0;
-    for (int c = 0; c < column; ++c) x += static_cast<int>(SendMessageW(list, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(c), 0));
+    for (int c = 0; c < column; ++c)
+        x += static_cast<int>(SendMessageW(list, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(c), 0));
     x += static_cast<int>(SendMessageW(list, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0)) / 2;
     RECT r{};
     GetClientRect(header, &r);
@@ -482,7 +486,7 @@ void list_view_click_column(HWND list, int column) {
     SendMessageTimeoutW(header, WM_LBUTTONUP, 0, at, SMTO_NORMAL, 10000, nullptr);
 }
 
-} // namespace varuno::e2e
+}  // namespace varuno::e2e
 
 // ---- Added for the guide program Corvid ----
 namespace varuno::e2e {
@@ -525,7 +529,7 @@ bool character_sized(HWND window) {
     return w == dpi.px(kCharacterWidth) && h == dpi.px(kCharacterHeight);
 }
 
-} // namespace
+}  // namespace
 
 constexpr const wchar_t* kLogPixels = L"LogPixels";
 
@@ -540,7 +544,8 @@ DisplayScale::DisplayScale(DWORD dpi) {
         previous_.resize(size);
         had_value_ = RegQueryValueExW(key_, kLogPixels, nullptr, &type_, previous_.data(), &size) == ERROR_SUCCESS;
     }
-    set_ = RegSetValueExW(key_, kLogPixels, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof dpi) == ERROR_SUCCESS;
+    set_ = RegSetValueExW(key_, kLogPixels, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof dpi) ==
+           ERROR_SUCCESS;
 }
 
 DisplayScale::~DisplayScale() {
@@ -621,11 +626,13 @@ HWND Corvid::character() const {
 
 HWND Corvid::balloon(double seconds) const {
     HWND found = nullptr;
-    wait_for([&] {
-        for (HWND w : guide_dialogs(process_.id()))
-            if (GetDlgItem(w, kBalloonBody)) found = w;
-        return found != nullptr;
-    }, seconds);
+    wait_for(
+        [&] {
+            for (HWND w : guide_dialogs(process_.id()))
+                if (GetDlgItem(w, kBalloonBody)) found = w;
+            return found != nullptr;
+        },
+        seconds);
     if (found) WaitForInputIdle(process_.handle(), 5000);
     return found;
 }
@@ -649,4 +656,4 @@ bool Corvid::press(int button) {
     return wait_for([&] { return !IsWindow(shown); });
 }
 
-} // namespace varuno::e2e
+}  // namespace varuno::e2e

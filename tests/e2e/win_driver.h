@@ -124,7 +124,7 @@ private:
 // that it does not start with the program.
 void fresh_ini_files();
 
-} // namespace varuno::e2e
+}  // namespace varuno::e2e
 
 // ---- Favourites panel and settings dialog ----
 namespace varuno::e2e {
@@ -142,7 +142,7 @@ void press(HWND dialog, int id);
 // the other rows as they are (several rows can be selected this way).
 void list_view_set_selected(HANDLE process, HWND list, int row, bool selected);
 
-} // namespace varuno::e2e
+}  // namespace varuno::e2e
 
 // ---- Added for the unit search and the about box ----
 namespace varuno::e2e {
@@ -170,7 +170,7 @@ POINT list_view_row_point(HANDLE process, HWND list, int row);
 // Clicks the head of `column` and waits until the click has been handled.
 void list_view_click_column(HWND list, int column);
 
-} // namespace varuno::e2e
+}  // namespace varuno::e2e
 
 // ---- Added for the guide program Corvid ----
 #include <vector>
@@ -239,4 +239,4 @@ private:
     bool set_ = false;
 };
 
-} // namespace varuno::e2e
+}  // namespace varuno::e2e

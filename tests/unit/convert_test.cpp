@@ -27,8 +27,12 @@ protected:
     // storage order here).
     const Conversion& run(int kind, int from_row, int to_row, const std::string& input) {
         const udb& table = test::tables()[static_cast<std::size_t>(kind)];
-        const ConversionRequest request{&table, kind == kTemperatureKind, input, display_position(table, from_row),
-                                        display_position(table, to_row), settings};
+        const ConversionRequest request{&table,
+                                        kind == kTemperatureKind,
+                                        input,
+                                        display_position(table, from_row),
+                                        display_position(table, to_row),
+                                        settings};
         last = varuno::convert(request);
         if (last.result == ConversionResult::kConverted) value = FormulaCalculateText(last.output.c_str());
         return last;
@@ -131,9 +135,12 @@ TEST_F(Convert, ValidationNamesWhatIsMissing) {
     EXPECT_EQ(result(&length, mm, mm, ""), ConversionResult::kNoInput);
     // No kind chosen: a guidance line may stay selected, but no table is read.
     EXPECT_EQ(result(nullptr, 0, 0, "1"), ConversionResult::kNoBeforeUnit);
-    EXPECT_EQ(validation_message(kCourtA, ConversionResult::kNoBeforeUnit), cp("Aコートの換算『前』単位記号が選択されていません。"));
-    EXPECT_EQ(validation_message(kCourtB, ConversionResult::kNoAfterUnit), cp("Bコートの換算『後』単位記号が選択されていません。"));
-    EXPECT_EQ(validation_message(kCourtB, ConversionResult::kNoInput), cp("Bコートの換算前数値入力欄に数式が入力されていません。"));
+    EXPECT_EQ(validation_message(kCourtA, ConversionResult::kNoBeforeUnit),
+              cp("Aコートの換算『前』単位記号が選択されていません。"));
+    EXPECT_EQ(validation_message(kCourtB, ConversionResult::kNoAfterUnit),
+              cp("Bコートの換算『後』単位記号が選択されていません。"));
+    EXPECT_EQ(validation_message(kCourtB, ConversionResult::kNoInput),
+              cp("Bコートの換算前数値入力欄に数式が入力されていません。"));
     EXPECT_EQ(validation_message(kCourtA, ConversionResult::kConverted), "");
     EXPECT_EQ(kConversionErrorCaption, cp("Varuno：換算エラー"));
 }
@@ -202,8 +209,10 @@ TEST_F(Convert, MendedRates) {
     EXPECT_NEAR(per_second, 4.18605 * 252.9958 / 0.3048 * 9 / 5, 1e-9);
     EXPECT_NEAR(convert(11, row_labelled(11, "BTU/(min･ft･ﾟF)"), row_labelled(11, "BTU/(s･ft･ﾟF)"), "60"), 1, 1e-12);
     EXPECT_DOUBLE_EQ(convert(14, row_labelled(14, "mm/s2"), row_labelled(14, "m/s2"), "1000"), 1);
-    EXPECT_NEAR(convert(19, row_named(19, "静電アンペア"), row_named(19, "アンペア"), "1"), 3.33564095198152e-10, 1e-24);
-    EXPECT_NEAR(convert(24, row_named(24, "静電クーロン"), row_named(24, "クーロン"), "1"), 3.33564095198152e-10, 1e-24);
+    EXPECT_NEAR(convert(19, row_named(19, "静電アンペア"), row_named(19, "アンペア"), "1"), 3.33564095198152e-10,
+                1e-24);
+    EXPECT_NEAR(convert(24, row_named(24, "静電クーロン"), row_named(24, "クーロン"), "1"), 3.33564095198152e-10,
+                1e-24);
     EXPECT_DOUBLE_EQ(convert(20, row_labelled(20, "V[CGS　emu]"), row_labelled(20, "V"), "1"), 1e-8);
     EXPECT_DOUBLE_EQ(convert(27, row_labelled(27, "eV"), row_labelled(27, "J"), "1"), 1.602176634e-19);
     EXPECT_NEAR(convert(40, row_named(40, "ミリニト"), row_labelled(40, "cd/m2"), "1"), 1e-3, 1e-15);
@@ -222,5 +231,5 @@ TEST_F(Convert, MendedRates) {
     EXPECT_DOUBLE_EQ(convert(61, row_labelled(61, "mmol"), row_labelled(61, "mol"), "1000"), 1);
 }
 
-} // namespace
-} // namespace varuno
+}  // namespace
+}  // namespace varuno

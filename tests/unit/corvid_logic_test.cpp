@@ -72,12 +72,11 @@ TEST(Tour, StagesHaveTheirButtonsFocusAndLabels) {
     EXPECT_EQ(labels_of(step(3)), (std::vector<std::pair<std::string, int>>{{"▼ココ", kFixedTarget}}));
     EXPECT_EQ(labels_of(step(4)), labels_of(step(8)));
     EXPECT_EQ(labels_of(step(4)), (std::vector<std::pair<std::string, int>>{{"▼ステータスバー", 1100}}));
-    EXPECT_EQ(labels_of(step(5)),
-              (std::vector<std::pair<std::string, int>>{{"▼Aコート", 1040}, {"▼Bコート", 1041}}));
+    EXPECT_EQ(labels_of(step(5)), (std::vector<std::pair<std::string, int>>{{"▼Aコート", 1040}, {"▼Bコート", 1041}}));
     EXPECT_EQ(labels_of(step(6)), (std::vector<std::pair<std::string, int>>{{"▼換算『前』単位リスト", 4000}}));
     EXPECT_EQ(labels_of(step(7)), (std::vector<std::pair<std::string, int>>{{"▼換算『後』単位リスト", 4001}}));
     EXPECT_EQ(labels_of(step(9)), (std::vector<std::pair<std::string, int>>{{"▼換算前数値『入力』欄", 4004},
-                                                                             {"▼換算後数値『出力』欄", 4005}}));
+                                                                            {"▼換算後数値『出力』欄", 4005}}));
     EXPECT_EQ(labels_of(step(10)),
               (std::vector<std::pair<std::string, int>>{{"▼拡大ビュー", 1014}, {"▼コピーボタン", 1029}}));
     EXPECT_EQ(labels_of(S::kFarewell), (std::vector<std::pair<std::string, int>>{{"▼ヘルプボタン", 5016}}));
@@ -354,7 +353,8 @@ TEST(Label, CaptionGoesAboveTheRingAtTheBottomOfTheWorkArea) {
     EXPECT_EQ(fitted.origin.y + fitted.inner.top, 754);
     // The status bar of a window in the screen's corner: the ring, 10 pixels
     // outside it, would start left of the screen; the shape shifts right.
-    const LabelGeometry corner = label_in_work_area(label_geometry({6, 200, 446, 220}, 100, 14, 808, k96), {0, 0, 808, 580});
+    const LabelGeometry corner =
+        label_in_work_area(label_geometry({6, 200, 446, 220}, 100, 14, 808, k96), {0, 0, 808, 580});
     EXPECT_EQ(corner.origin.x + corner.outer.left, 0);
     EXPECT_LE(corner.origin.x + corner.outer.right, 808);
     // With room below, nothing moves.
@@ -422,8 +422,8 @@ TEST(ScaledBalloon, ButtonsTailAndPlaceScaleWithTheDisplay) {
             EXPECT_NEAR(at192[i].x, 2 * at96[i].x, 1) << static_cast<int>(stage) << " " << i;
         }
     }
-    EXPECT_EQ(places(step(1), 36, 350, k192), (std::vector<std::pair<int, int>>{{kButtonPrevious, 46}, {kButtonNext, 162},
-                                                                          {kButtonQuit, 278}}));
+    EXPECT_EQ(places(step(1), 36, 350, k192),
+              (std::vector<std::pair<int, int>>{{kButtonPrevious, 46}, {kButtonNext, 162}, {kButtonQuit, 278}}));
     // The tail's tip: its corners 20 and 16 pixels above the middle.
     const auto tail = tail_polygon({0, 24, 36, 84}, false, k192);  // m = 54
     EXPECT_EQ(tail[0].y, 34);
@@ -493,11 +493,7 @@ std::set<std::pair<int, int>> covered(const std::vector<Rect>& rects) {
 TEST(Shape, RunsCoverExactlyTheCharacterAndTheOrigin) {
     // A picture with holes, runs touching both edges, and a cut origin.
     const std::vector<std::string> picture = {
-        ".##..#",
-        "######",
-        "#.#.#.",
-        "......",
-        "..##..",
+        ".##..#", "######", "#.#.#.", "......", "..##..",
     };
     auto part = [&](int x, int y) { return picture[y][x] == '#'; };
     const std::vector<Rect> runs = shape_runs(6, 5, part);
@@ -558,5 +554,5 @@ TEST(Blink, LabelsChangeColourTogether) {
     EXPECT_EQ(blink.phase(1), 0);
 }
 
-} // namespace
-} // namespace varuno::corvid
+}  // namespace
+}  // namespace varuno::corvid

@@ -180,5 +180,5 @@ TEST(UnitBoxChoice, ArrowKeysAndTypingOnTheClosedListChoose) {
     EXPECT_EQ(box.chosen(), 12);
 }
 
-} // namespace
-} // namespace varuno
+}  // namespace
+}  // namespace varuno

@@ -9,7 +9,8 @@ namespace varuno {
 namespace {
 
 TEST(Cp932, CharactersAreOneOrTwoBytes) {
-    const std::string text = "a\xB1\x8A\xBF" "b";  // a, half-width ｱ, 漢, b
+    const std::string text = "a\xB1\x8A\xBF"
+                             "b";  // a, half-width ｱ, 漢, b
     EXPECT_EQ(cp932::char_length(text, 0), 1u);
     EXPECT_EQ(cp932::char_length(text, 1), 1u);  // 0xA1-0xDF are single bytes
     EXPECT_EQ(cp932::char_length(text, 2), 2u);
@@ -32,11 +33,11 @@ TEST(Cp932, InvalidBytesNeverReadPastTheEnd) {
 }
 
 TEST(Cp932, WindowsMappingsThatIconvGetsWrong) {
-    EXPECT_EQ(cp932::to_utf16("\x81\xF0"), u"\u212B");   // Å ANGSTROM SIGN
-    EXPECT_EQ(cp932::to_utf16("\x81\x60"), u"\uFF5E");   // ～ FULLWIDTH TILDE
-    EXPECT_EQ(cp932::to_utf16("\x81\x7C"), u"\uFF0D");   // － FULLWIDTH HYPHEN-MINUS
-    EXPECT_EQ(cp932::to_utf16("\x81\x61"), u"\u2225");   // ∥ PARALLEL TO
-    EXPECT_EQ(cp932::to_utf16("\x81\xCA"), u"\uFFE2");   // ￢
+    EXPECT_EQ(cp932::to_utf16("\x81\xF0"), u"\u212B");  // Å ANGSTROM SIGN
+    EXPECT_EQ(cp932::to_utf16("\x81\x60"), u"\uFF5E");  // ～ FULLWIDTH TILDE
+    EXPECT_EQ(cp932::to_utf16("\x81\x7C"), u"\uFF0D");  // － FULLWIDTH HYPHEN-MINUS
+    EXPECT_EQ(cp932::to_utf16("\x81\x61"), u"\u2225");  // ∥ PARALLEL TO
+    EXPECT_EQ(cp932::to_utf16("\x81\xCA"), u"\uFFE2");  // ￢
     EXPECT_EQ(cp932::from_utf8("\u212B\uFF5E\uFF0D\u2225"), "\x81\xF0\x81\x60\x81\x7C\x81\x61");
     // Single bytes Windows gives private-use values.
     EXPECT_EQ(cp932::to_utf16("\x80\xA0\xFD\xFF"), u"\u0080\uF8F0\uF8F1\uF8F3");
@@ -86,18 +87,27 @@ TEST(Cp932, UnmappableAndMalformedInputBecomesQuestionMarks) {
     EXPECT_EQ(cp932::from_utf8("é–x", &lossless), "??x");
     EXPECT_FALSE(lossless);
     EXPECT_EQ(cp932::from_utf8("\xE3\x81", &lossless), "??");  // a cut-off sequence
-    EXPECT_EQ(cp932::from_utf8("\xC0\x80"), "??");           // an overlong form
-    EXPECT_EQ(cp932::from_utf16(u"\xD83D\xDE00" u"a"), "?a");  // one character outside the BMP
-    EXPECT_EQ(cp932::from_utf16(u"\xDC00"), "?");              // a lone surrogate
+    EXPECT_EQ(cp932::from_utf8("\xC0\x80"), "??");             // an overlong form
+    EXPECT_EQ(cp932::from_utf16(u"\xD83D\xDE00"
+                                u"a"),
+              "?a");                               // one character outside the BMP
+    EXPECT_EQ(cp932::from_utf16(u"\xDC00"), "?");  // a lone surrogate
 }
 
 TEST(Cp932, CompareOrdersByCharacterCode) {
-    EXPECT_LT(cp932::compare("F", "\xDF" "F"), 0);          // ASCII before half-width katakana
-    EXPECT_LT(cp932::compare("\xDF" "F", "\x81\x8E"), 0);   // ﾟF before ℃
-    EXPECT_LT(cp932::compare("oz", "oz["), 0);              // the shorter text first
+    EXPECT_LT(cp932::compare("F", "\xDF"
+                                  "F"),
+              0);  // ASCII before half-width katakana
+    EXPECT_LT(cp932::compare("\xDF"
+                             "F",
+                             "\x81\x8E"),
+              0);                               // ﾟF before ℃
+    EXPECT_LT(cp932::compare("oz", "oz["), 0);  // the shorter text first
     EXPECT_EQ(cp932::compare("\x8A\xBF", "\x8A\xBF"), 0);
-    EXPECT_GT(cp932::compare("\x8A\xC0", "\x8A\xBF" "z"), 0);
+    EXPECT_GT(cp932::compare("\x8A\xC0", "\x8A\xBF"
+                                         "z"),
+              0);
 }
 
-} // namespace
-} // namespace varuno
+}  // namespace
+}  // namespace varuno

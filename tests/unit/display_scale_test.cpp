@@ -26,8 +26,8 @@ TEST(Dpi, SizesAreExactAt96AndRoundLikeMulDivElsewhere) {
     // 125 %: 2 px is 2.5, rounded away from zero on both sides.
     EXPECT_EQ(Dpi(120).px(2), 3);
     EXPECT_EQ(Dpi(120).px(-2), -3);
-    EXPECT_EQ(Dpi(120).px(15), 19);  // 18.75
-    EXPECT_EQ(Dpi(144).px(99), 149); // 148.5
+    EXPECT_EQ(Dpi(120).px(15), 19);   // 18.75
+    EXPECT_EQ(Dpi(144).px(99), 149);  // 148.5
     EXPECT_EQ(Dpi(192).px(px96::kListWideShift), 344);
     // The sign does not change the size: widening left moves as far as right.
     for (int dpi : kScales)
@@ -156,8 +156,14 @@ std::vector<std::uint8_t> extended_template() {
         t.dword(style);
         for (int i = 0; i < 4; ++i) t.word(1);
         t.dword(id);
-        if (numbered_class) t.number(class_number); else t.text(class_name);
-        if (numbered_title) t.number(title_number); else t.text(u"text");
+        if (numbered_class)
+            t.number(class_number);
+        else
+            t.text(class_name);
+        if (numbered_title)
+            t.number(title_number);
+        else
+            t.text(u"text");
         t.word(0);
     };
     item(kTextStyle, 100, true, 0x82, u"", false, 0);
@@ -216,5 +222,5 @@ TEST(DialogTemplate, ACutTemplateGivesWhatCouldBeRead) {
     EXPECT_EQ(previous, 2u);
 }
 
-} // namespace
-} // namespace varuno
+}  // namespace
+}  // namespace varuno

@@ -280,8 +280,9 @@ TEST_F(FavouritesFile, EntriesThatDoNotFitTheTablesAreMarkedNotUsed) {
     EXPECT_EQ(favourite_row_texts(tables(), {0, 48, 4, 0})[1], "nmi");
     const std::string mark = cp("（無効）");
     EXPECT_EQ(favourite_row_texts(tables(), {75, 4, 7, 2}), (std::array<std::string, 4>{mark, mark, mark, "2"}));
-    EXPECT_EQ(favourite_row_texts(tables(), {0, 4, lengths, 0}), (std::array<std::string, 4>{cp("寸法"), "mm", mark, "0"}));
+    EXPECT_EQ(favourite_row_texts(tables(), {0, 4, lengths, 0}),
+              (std::array<std::string, 4>{cp("寸法"), "mm", mark, "0"}));
 }
 
-} // namespace
-} // namespace varuno
+}  // namespace
+}  // namespace varuno

@@ -115,5 +115,5 @@ TEST(FormatExponent, StylesOutsideTheRangeShowStyleZero) {
     }
 }
 
-} // namespace
-} // namespace varuno
+}  // namespace
+}  // namespace varuno

@@ -36,9 +36,7 @@ Outcome calc(const std::string& text) {
 }
 
 // Bitwise equality: tells 0.1 from its neighbours and +0 from -0.
-bool same_bits(double a, double b) {
-    return std::memcmp(&a, &b, sizeof a) == 0;
-}
+bool same_bits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 // The correctly rounded double of a number text. from_chars leaves the
 // value alone when it overflows or underflows to zero; strtod tells which.
@@ -46,8 +44,7 @@ double reference(const std::string& text) {
     double value = 0;
     const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
     EXPECT_EQ(result.ptr, text.data() + text.size()) << text;
-    if (result.ec == std::errc::result_out_of_range)
-        return std::strtod(text.c_str(), nullptr) > 1 ? kInf : 0.0;
+    if (result.ec == std::errc::result_out_of_range) return std::strtod(text.c_str(), nullptr) > 1 ? kInf : 0.0;
     return value;
 }
 
@@ -55,8 +52,7 @@ double reference(const std::string& text) {
 // warns falsely on "literal" + std::string.)
 std::string repeat(const std::string& piece, int count, std::string prefix = {}) {
     std::string out = std::move(prefix);
-    for (int i = 0; i < count; ++i)
-        out += piece;
+    for (int i = 0; i < count; ++i) out += piece;
     return out;
 }
 
@@ -96,9 +92,8 @@ TEST(FormulaGrammar, AcceptsTheRateTextStyles) {
 
 TEST(FormulaGrammar, AcceptsNumberForms) {
     const Accepted cases[] = {
-        {"12", 12},         {"5.", 5},           {".5", 0.5},       {"0.5", 0.5},
-        {"007", 7},         {"1.2e-002", 0.012}, {"1.2E-2", 0.012}, {"1e+3", 1000},
-        {"1e3", 1000},      {"5.e1", 50},        {".5e1", 5},       {"0e999999999999", 0},
+        {"12", 12},          {"5.", 5},      {".5", 0.5},   {"0.5", 0.5}, {"007", 7},  {"1.2e-002", 0.012},
+        {"1.2E-2", 0.012},   {"1e+3", 1000}, {"1e3", 1000}, {"5.e1", 50}, {".5e1", 5}, {"0e999999999999", 0},
         {"1e-999999999", 0}, {"100.", 100},
     };
     expect_values(cases, std::size(cases));
@@ -106,42 +101,43 @@ TEST(FormulaGrammar, AcceptsNumberForms) {
 
 TEST(FormulaGrammar, AcceptsSignsAndBrackets) {
     const Accepted cases[] = {
-        {"-3", -3},        {"+3", 3},        {"--3", 3},       {"-+-3", 3},
-        {"2*-3", -6},      {"2--3", 5},      {"2+-3", -1},     {"2/-4", -0.5},
-        {"((((7))))", 7},  {"-(2+3)", -5},   {"(-(-(2)))", 2}, {"10^-1", 0.1},
-        {"10^+2", 100},    {"10^--2", 100},  {"(1+2)/4", 0.75}, {"2^10", 1024},
-        {"pi", pi},      {"2*pi", 2 * pi}, {"-pi", -pi},
+        {"-3", -3},       {"+3", 3},      {"--3", 3},       {"-+-3", 3},      {"2*-3", -6},
+        {"2--3", 5},      {"2+-3", -1},   {"2/-4", -0.5},   {"((((7))))", 7}, {"-(2+3)", -5},
+        {"(-(-(2)))", 2}, {"10^-1", 0.1}, {"10^+2", 100},   {"10^--2", 100},  {"(1+2)/4", 0.75},
+        {"2^10", 1024},   {"pi", pi},     {"2*pi", 2 * pi}, {"-pi", -pi},
     };
     expect_values(cases, std::size(cases));
 }
 
 TEST(FormulaPrecedence, PowerBindsTighterThanSignsAndProducts) {
     const Accepted cases[] = {
-        {"-2^2", -4},       {"(-2)^2", 4},     {"2^-2", 0.25},   {"-2^-2", -0.25},
-        {"2*3^2", 18},      {"3^2*2", 18},     {"12/2^2", 3},    {"2^3^2", 512},
-        {"(2^3)^2", 64},    {"2^-1^2", 0.5},   {"2^-3*4", 0.5},  {"-2*3", -6},
-        {"-2^2+1", -3},     {"1-2^2", -3},     {"(-8)^3", -512}, {"(-2)^-1", -0.5},
+        {"-2^2", -4},   {"(-2)^2", 4},  {"2^-2", 0.25},   {"-2^-2", -0.25},  {"2*3^2", 18},   {"3^2*2", 18},
+        {"12/2^2", 3},  {"2^3^2", 512}, {"(2^3)^2", 64},  {"2^-1^2", 0.5},   {"2^-3*4", 0.5}, {"-2*3", -6},
+        {"-2^2+1", -3}, {"1-2^2", -3},  {"(-8)^3", -512}, {"(-2)^-1", -0.5},
     };
     expect_values(cases, std::size(cases));
 }
 
 TEST(FormulaPrecedence, ProductsBeforeSumsAndLeftToRight) {
     const Accepted cases[] = {
-        {"1+2*3", 7},   {"1-2-3", -4},  {"24/4/2", 3},  {"2*3+4*5", 26},
-        {"8/2*4", 16},  {"1-2+3", 2},   {"2*(3+4)", 14}, {"10-4/2", 8},
+        {"1+2*3", 7},  {"1-2-3", -4}, {"24/4/2", 3},   {"2*3+4*5", 26},
+        {"8/2*4", 16}, {"1-2+3", 2},  {"2*(3+4)", 14}, {"10-4/2", 8},
     };
     expect_values(cases, std::size(cases));
 }
 
 TEST(FormulaFunctions, EvaluateTheirBracketedArgument) {
     const Accepted cases[] = {
-        {"sqrt(16)", 4},          {"sqrt(2)", std::sqrt(2.0)}, {"exp(0)", 1},
-        {"exp(1)", e},          {"ln(1)", 0},                {"ln(exp(2))", 2},
-        {"log(1000)", 3},         {"log(0.01)", -2},           {"sin(pi/2)", 1},
-        {"cos(0)", 1},            {"tan(pi/4)", 1},            {"asin(1)", pi / 2},
-        {"acos(-1)", pi},       {"atan(1)*4", pi},         {"abs(-2.5)", 2.5},
-        {"abs(3)", 3},            {"-sqrt(4)^2", -4},          {"sqrt(sqrt(16))", 2},
-        {"2*sqrt(9)+1", 7},       {"sqrt((3*3)+(4*4))", 5},
+        {"sqrt(16)", 4},    {"sqrt(2)", std::sqrt(2.0)},
+        {"exp(0)", 1},      {"exp(1)", e},
+        {"ln(1)", 0},       {"ln(exp(2))", 2},
+        {"log(1000)", 3},   {"log(0.01)", -2},
+        {"sin(pi/2)", 1},   {"cos(0)", 1},
+        {"tan(pi/4)", 1},   {"asin(1)", pi / 2},
+        {"acos(-1)", pi},   {"atan(1)*4", pi},
+        {"abs(-2.5)", 2.5}, {"abs(3)", 3},
+        {"-sqrt(4)^2", -4}, {"sqrt(sqrt(16))", 2},
+        {"2*sqrt(9)+1", 7}, {"sqrt((3*3)+(4*4))", 5},
     };
     expect_values(cases, std::size(cases));
 }
@@ -213,13 +209,14 @@ TEST(FormulaErrors, RejectsTextOutsideTheGrammar) {
 
 TEST(FormulaErrors, RejectsBytesOutsideAscii) {
     const char* const cases[] = {
-        "\x82\x4f",          // full-width ０ in CP932
-        "1\x81\x7b" "2",     // full-width ＋ between two digits
-        "\xef\xbc\x91",      // full-width １ in UTF-8
-        "1\x81\x40",         // full-width space after a digit
-        "1\x81",             // a lone lead byte at the end
-        "\xff",              // no CP932 character
-        "\xb1",              // half-width katakana
+        "\x82\x4f",  // full-width ０ in CP932
+        "1\x81\x7b"
+        "2",             // full-width ＋ between two digits
+        "\xef\xbc\x91",  // full-width １ in UTF-8
+        "1\x81\x40",     // full-width space after a digit
+        "1\x81",         // a lone lead byte at the end
+        "\xff",          // no CP932 character
+        "\xb1",          // half-width katakana
         "1+\x80",
         "(\xe0)",
     };
@@ -238,10 +235,8 @@ TEST(FormulaErrors, NullPointerIsASyntaxError) {
 
 TEST(FormulaErrors, NotANumberIsADomainError) {
     const char* const cases[] = {
-        "0/0",        "sqrt(-1)",      "ln(-1)",          "log(-2)",
-        "1e5000-1e5000", "0*1e5000",   "(1/0)/(1/0)",     "asin(2)",
-        "acos(-1.5)", "(-8)^(1/3)",    "(0/0)^0",         "1^(0/0)",
-        "sin(1/0)", "-(0/0)",        "abs(0/0)",        "2+(1/0-1/0)*0",
+        "0/0",        "sqrt(-1)",   "ln(-1)",  "log(-2)", "1e5000-1e5000", "0*1e5000", "(1/0)/(1/0)", "asin(2)",
+        "acos(-1.5)", "(-8)^(1/3)", "(0/0)^0", "1^(0/0)", "sin(1/0)",      "-(0/0)",   "abs(0/0)",    "2+(1/0-1/0)*0",
     };
     for (const char* text : cases) {
         const Outcome r = calc(text);
@@ -263,10 +258,9 @@ TEST(FormulaErrors, CodeIsResetByTheNextSuccess) {
 
 TEST(FormulaInfinity, InfiniteResultsAreNoError) {
     const Accepted cases[] = {
-        {"1e309", kInf},      {"-1e309", -kInf},      {"1/0", kInf},
-        {"-1/0", -kInf},      {"1/-0", -kInf},        {"1e308*10", kInf},
-        {"ln(0)", -kInf},     {"0^-1", kInf},         {"exp(1e5)", kInf},
-        {"10^400", kInf},     {"1e4000*1e4000", kInf}, {"(1e308)*(1)/(0.001)", kInf},
+        {"1e309", kInf},    {"-1e309", -kInf},  {"1/0", kInf},           {"-1/0", -kInf},
+        {"1/-0", -kInf},    {"1e308*10", kInf}, {"ln(0)", -kInf},        {"0^-1", kInf},
+        {"exp(1e5)", kInf}, {"10^400", kInf},   {"1e4000*1e4000", kInf}, {"(1e308)*(1)/(0.001)", kInf},
     };
     for (const Accepted& c : cases) {
         const Outcome r = calc(c.text);
@@ -362,20 +356,18 @@ TEST(FormulaNumbers, RandomLiteralsMatchCorrectRounding) {
         const int digits = 1 + static_cast<int>(rng() % 24);
         const int point = static_cast<int>(rng() % (digits + 2));
         for (int k = 0; k < digits; ++k) {
-            if (k == point)
-                text += '.';
+            if (k == point) text += '.';
             text += static_cast<char>('0' + rng() % 10);
         }
         if (rng() % 2 != 0) {
-            const int exponent = rng() % 3 == 0 ? static_cast<int>(rng() % 61) - 30
-                                                : static_cast<int>(rng() % 700) - 350;
+            const int exponent =
+                rng() % 3 == 0 ? static_cast<int>(rng() % 61) - 30 : static_cast<int>(rng() % 700) - 350;
             text += 'e';
             text += std::to_string(exponent);
         }
         const Outcome alone = calc(text);
         ASSERT_EQ(alone.error, FORMULA_OK) << text;
-        ASSERT_TRUE(same_bits(alone.value, reference(text)) || (alone.value == 0 && reference(text) == 0))
-            << text;
+        ASSERT_TRUE(same_bits(alone.value, reference(text)) || (alone.value == 0 && reference(text) == 0)) << text;
         // Inside arithmetic the literal is the correctly rounded long double.
         const long double wide = std::strtold(text.c_str(), nullptr);
         const Outcome product = calc(text + "*1");
@@ -412,9 +404,7 @@ unsigned short x87_control_word() {
     __asm__ volatile("fnstcw %0" : "=m"(word));
     return word;
 }
-void set_x87_control_word(unsigned short word) {
-    __asm__ volatile("fldcw %0" : : "m"(word));
-}
+void set_x87_control_word(unsigned short word) { __asm__ volatile("fldcw %0" : : "m"(word)); }
 
 // A host running the x87 unit at 53-bit precision (or rounding upward) still
 // gets long double results, and its control word back.
@@ -514,4 +504,4 @@ TEST(FormulaLimits, Length) {
                           reference(repeat("0", 300, "0.") + repeat("1", limit - 302))));
 }
 
-} // namespace
+}  // namespace

@@ -15,5 +15,5 @@ TEST(HelpUrl, EscapesWhatAUrlWouldReadAsItsOwnSyntax) {
     EXPECT_EQ(help_url(u"D:\\単位 換算\\varuno.html", u""), u"file:///D:/単位%20換算/varuno.html");
 }
 
-} // namespace
-} // namespace varuno
+}  // namespace
+}  // namespace varuno

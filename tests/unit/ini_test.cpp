@@ -32,7 +32,9 @@ bool has_line(std::string_view file, std::string_view line) {
 
 class Ini : public OwnIniFile {
 protected:
-    Ini() : OwnIniFile("ini_test_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + ".ini") {}
+    Ini()
+        : OwnIniFile("ini_test_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
+                     ".ini") {}
 };
 
 TEST_F(Ini, MissingFileSectionOrKeyReadsAsZero) {
@@ -191,7 +193,8 @@ TEST_F(Ini, NamesThatWouldBreakTheFileAreRefused) {
         EXPECT_FALSE(ini_write_int(section, "k", 2, file)) << section;
         EXPECT_FALSE(ini_delete(true, section, "", file)) << section;
     }
-    for (const std::string& key : std::vector<std::string>{"a=b", "[k", " \t[k", "a\r\nb", "a\nb", "a\rb", std::string("a\0b", 3)}) {
+    for (const std::string& key :
+         std::vector<std::string>{"a=b", "[k", " \t[k", "a\r\nb", "a\nb", "a\rb", std::string("a\0b", 3)}) {
         EXPECT_FALSE(ini_write_int("MAIN", key, 2, file)) << key;
         EXPECT_FALSE(ini_delete(false, "MAIN", key, file)) << key;
     }
@@ -231,7 +234,8 @@ TEST_F(Ini, SeveralKeysReadTogether) {
     }
     const std::vector<std::optional<std::string>> expected{"5", "7", std::nullopt, "first", "first", "5"};
     EXPECT_EQ(ini_read_keys("uk", {"0", "1", "2", "a", "A", " 0 "}, file), expected);
-    EXPECT_EQ(ini_read_keys("none", {"0", "1"}, file), (std::vector<std::optional<std::string>>{std::nullopt, std::nullopt}));
+    EXPECT_EQ(ini_read_keys("none", {"0", "1"}, file),
+              (std::vector<std::optional<std::string>>{std::nullopt, std::nullopt}));
     EXPECT_TRUE(ini_read_keys("uk", {}, file).empty());
     EXPECT_EQ(ini_read_keys("bf", {"2"}, file).front(), ini_read_optional("bf", "2", file));
 }
@@ -262,8 +266,8 @@ TEST_F(Ini, SeveralChangesInOneWrite) {
     EXPECT_FALSE(ini_write_changes({{"A", "x", "11"}, {"bad]", std::nullopt, std::nullopt}}, file));
     EXPECT_EQ(file_lines(file), before);
     // Removals only, of a file that is not there: no file appears.
-    EXPECT_TRUE(ini_write_changes({{"A", "x", std::nullopt}, {"B", std::nullopt, std::nullopt}},
-                                  "ini_test_never_written.ini"));
+    EXPECT_TRUE(
+        ini_write_changes({{"A", "x", std::nullopt}, {"B", std::nullopt, std::nullopt}}, "ini_test_never_written.ini"));
     EXPECT_FALSE(std::filesystem::exists(path_beside_program("ini_test_never_written.ini")));
 }
 
@@ -312,5 +316,5 @@ TEST(IniPaths, ProgramInADoubleByteFolder) {
     fs::remove_all(folder, ec);
 }
 
-} // namespace
-} // namespace varuno
+}  // namespace
+}  // namespace varuno

@@ -38,5 +38,5 @@ TEST(SortedRowOrder, BytesAscendingOrDescendingWithTiesInTheirCurrentOrder) {
     EXPECT_TRUE(sorted_row_order({}, SortDirection::kAscending).empty());
 }
 
-} // namespace
-} // namespace varuno
+}  // namespace
+}  // namespace varuno

@@ -24,7 +24,7 @@ struct FakeWindow {
 
 FakeWindow* g_window = nullptr;
 
-} // namespace
+}  // namespace
 
 namespace nvbtn_host {
 void show(NvWindow, int id, bool v) {
@@ -53,7 +53,7 @@ void control_size(NvWindow, int id, int& w, int& h) {
 void report(NvWindow, int id, int state) { g_window->reports.emplace_back(id, state); }
 void start_drag(NvWindow) { ++g_window->drags; }
 void program_error(const char*, const char*) { ++g_window->errors; }
-} // namespace nvbtn_host
+}  // namespace nvbtn_host
 
 namespace {
 
@@ -62,10 +62,10 @@ class Buttons : public ::testing::Test {
 protected:
     void SetUp() override {
         g_window = &window;
-        place(5000, 360, 2, 3);        // close: normal, pressed, hover
-        place(5012, 300, 2, 4);        // always on top: on, off, hover-on, hover-off
-        place(5032, 150, 90, 4);       // court A switch, option 0
-        place(5036, 180, 90, 4);       // option 1
+        place(5000, 360, 2, 3);   // close: normal, pressed, hover
+        place(5012, 300, 2, 4);   // always on top: on, off, hover-on, hover-off
+        place(5032, 150, 90, 4);  // court A switch, option 0
+        place(5036, 180, 90, 4);  // option 1
         buttons.hw = &window;
         buttons.SetDragArea(0, 50, 0, -1, 2);
         buttons.InitialPush(5000, 5001, 5002, 0);
@@ -164,8 +164,8 @@ TEST_F(Buttons, PressByIdActsAsAClick) {
 TEST_F(Buttons, DragStripFollowsTheRightEdge) {
     buttons.OnLButtonDown(20, 10);
     EXPECT_EQ(window.drags, 1);
-    buttons.OnLButtonDown(20, 60);  // below the strip
-    buttons.OnLButtonDown(310, 12); // a toggle: acts on release, never drags
+    buttons.OnLButtonDown(20, 60);   // below the strip
+    buttons.OnLButtonDown(310, 12);  // a toggle: acts on release, never drags
     buttons.OnLButtonDown(160, 100);
     EXPECT_EQ(window.drags, 1);
     window.client.right = 900;  // the window was widened
@@ -185,5 +185,5 @@ TEST(ButtonsWithoutWindow, AddingReportsAProgramError) {
     g_window = nullptr;
 }
 
-} // namespace
-} // namespace varuno
+}  // namespace
+}  // namespace varuno

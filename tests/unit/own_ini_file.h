@@ -24,7 +24,8 @@ inline std::vector<std::string> file_lines(std::string_view name) {
     if (bytes.size() >= 2 && bytes[0] == '\xFF' && bytes[1] == '\xFE') {
         std::u16string wide;
         for (std::size_t i = 2; i + 1 < bytes.size(); i += 2)
-            wide.push_back(char16_t(static_cast<unsigned char>(bytes[i]) | static_cast<unsigned char>(bytes[i + 1]) << 8));
+            wide.push_back(
+                char16_t(static_cast<unsigned char>(bytes[i]) | static_cast<unsigned char>(bytes[i + 1]) << 8));
         bytes = cp932::from_utf16(wide);
     }
     std::vector<std::string> lines;
@@ -52,4 +53,4 @@ protected:
     const std::string file;
 };
 
-} // namespace varuno
+}  // namespace varuno

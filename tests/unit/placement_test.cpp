@@ -65,5 +65,5 @@ TEST(Placement, HugePositionsComeBackWithoutOverflow) {
     EXPECT_EQ(low.y, 0);
 }
 
-} // namespace
-} // namespace varuno
+}  // namespace
+}  // namespace varuno

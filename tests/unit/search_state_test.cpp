@@ -157,7 +157,6 @@ TEST(SearchOptionsOfTheBoxes, TargetsCaseAndWholeField) {
     EXPECT_TRUE(search_options({0, 0, 0, 0, 0, 1, 0}).case_sensitive);
 }
 
-
 TEST(SortedRowOrder, OnlyTheFirst29BytesCount) {
     const std::string head(29, 'x');
     const std::vector<std::string> texts{head + "b", head + "a", head};
@@ -198,8 +197,9 @@ TEST(ReorderHits, RepeatedSortsKeepEveryRowWithItsOwnRecord) {
         for (int c = 0; c < kSearchColumnCount; ++c) rows.back().push_back(hit_column_text(load_tables(), h, c));
         rows.back().push_back(std::to_string(h.kind) + "/" + std::to_string(h.row) + "/" + std::to_string(h.field));
     }
-    for (const auto& [column, direction] : {std::pair{2, SortDirection::kAscending}, std::pair{6, SortDirection::kDescending},
-                                            std::pair{1, SortDirection::kAscending}}) {
+    for (const auto& [column, direction] :
+         {std::pair{2, SortDirection::kAscending}, std::pair{6, SortDirection::kDescending},
+          std::pair{1, SortDirection::kAscending}}) {
         std::vector<std::string> texts;
         for (const auto& r : rows) texts.push_back(r[static_cast<std::size_t>(column)]);
         const std::vector<int> order = sorted_row_order(texts, direction);
@@ -212,8 +212,9 @@ TEST(ReorderHits, RepeatedSortsKeepEveryRowWithItsOwnRecord) {
                                       std::to_string(hits[p].field));
             if (p > 0) {
                 const int c = compare_list_texts(rows[p - 1][static_cast<std::size_t>(column)],
-                                                rows[p][static_cast<std::size_t>(column)]);
-                EXPECT_TRUE(direction == SortDirection::kAscending ? c <= 0 : c >= 0) << "column " << column << " row " << p;
+                                                 rows[p][static_cast<std::size_t>(column)]);
+                EXPECT_TRUE(direction == SortDirection::kAscending ? c <= 0 : c >= 0)
+                    << "column " << column << " row " << p;
             }
         }
     }
@@ -231,22 +232,23 @@ protected:
 };
 
 TEST_F(HitTexts, ColumnsAreKindNameFieldsRateAndRemark) {
-    const std::vector<std::string> expected{cp("寸法"), cp("キロメートル"), "km", ";", ";", "1000", cp("1000メートル。")};
-    for (int c = 0; c < kSearchColumnCount; ++c) EXPECT_EQ(hit_column_text(load_tables(), kilometre, c), expected[static_cast<std::size_t>(c)]);
+    const std::vector<std::string> expected{cp("寸法"), cp("キロメートル"),  "km", ";", ";",
+                                            "1000",     cp("1000メートル。")};
+    for (int c = 0; c < kSearchColumnCount; ++c)
+        EXPECT_EQ(hit_column_text(load_tables(), kilometre, c), expected[static_cast<std::size_t>(c)]);
     EXPECT_EQ(hit_column_text(load_tables(), kilometre, 7), "");
     EXPECT_EQ(hit_column_text(load_tables(), {0, load_tables()[0].count, 0, 1}, 1), "");
     EXPECT_EQ(hit_column_text(load_tables(), {kind_count, 0, 0, 1}, 0), "");
 }
 
 TEST_F(HitTexts, DetailMarksTheMatchedFieldFullOrPartial) {
-    EXPECT_EQ(hit_detail_text(load_tables(), kilometre),
-              cp("◎：完全合致　○：部分合致\n\n\n[単位種：寸法]\n"
-                 "\n□日本語表記\tキロメートル"
-                 "\n◎単位記号\tkm"
-                 "\n□国名\t\t;"
-                 "\n□補助記号\t;"
-                 "\n□備考　1000メートル。"
-                 "\n\nこの単位で換算を実行しますか？"));
+    EXPECT_EQ(hit_detail_text(load_tables(), kilometre), cp("◎：完全合致　○：部分合致\n\n\n[単位種：寸法]\n"
+                                                            "\n□日本語表記\tキロメートル"
+                                                            "\n◎単位記号\tkm"
+                                                            "\n□国名\t\t;"
+                                                            "\n□補助記号\t;"
+                                                            "\n□備考　1000メートル。"
+                                                            "\n\nこの単位で換算を実行しますか？"));
     search_hit remark = kilometre;
     remark.field = 4;
     remark.grade = 1;
@@ -256,5 +258,5 @@ TEST_F(HitTexts, DetailMarksTheMatchedFieldFullOrPartial) {
     EXPECT_EQ(text.find(cp("\n◎")), std::string::npos);
 }
 
-} // namespace
-} // namespace varuno
+}  // namespace
+}  // namespace varuno

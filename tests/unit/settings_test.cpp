@@ -159,19 +159,22 @@ TEST(SettingsSpeed, TrackbarStepsStayInRange) {
 }
 
 TEST(SettingsSample, RotatesByCharactersAndWrapsAround) {
-    const std::string text = cp("これはスクロール見本です。；100秒/100＝1秒です。；0を入力すると、スクロールを停止します。");
+    const std::string text =
+        cp("これはスクロール見本です。；100秒/100＝1秒です。；0を入力すると、スクロールを停止します。");
     EXPECT_EQ(sample_text(), text);
     SampleScroller scroller;
     EXPECT_EQ(scroller.step(), text);  // position 1: unrotated
-    EXPECT_EQ(scroller.step(), cp("れはスクロール見本です。；100秒/100＝1秒です。；0を入力すると、スクロールを停止します。こ"));
+    EXPECT_EQ(scroller.step(),
+              cp("れはスクロール見本です。；100秒/100＝1秒です。；0を入力すると、スクロールを停止します。こ"));
     for (int p = 3; p <= 15; ++p) scroller.step();
     EXPECT_EQ(scroller.position(), 15);
-    EXPECT_EQ(scroller.step(), cp("00秒/100＝1秒です。；0を入力すると、スクロールを停止します。これはスクロール見本です。；1"));
+    EXPECT_EQ(scroller.step(),
+              cp("00秒/100＝1秒です。；0を入力すると、スクロールを停止します。これはスクロール見本です。；1"));
     for (int p = 17; p <= 49; ++p) scroller.step();  // 49 characters, double-byte ones counting one
     EXPECT_EQ(scroller.position(), 49);
     EXPECT_EQ(scroller.step(), text);
     EXPECT_EQ(scroller.position(), 1);
 }
 
-} // namespace
-} // namespace varuno
+}  // namespace
+}  // namespace varuno

@@ -51,11 +51,12 @@ TEST(StatusModel, ShortTextsArePaddedToThePartWidthInBytes) {
     const std::string before = m.marquee(0);
     ASSERT_EQ(before.size(), 12u);
     m.tick(kWidths);
-    EXPECT_EQ(m.marquee(0), before + [] {
-        std::string s;
-        for (int i = 0; i < 11; ++i) s += cp("　");
-        return s;
-    }());
+    EXPECT_EQ(
+        m.marquee(0), before + [] {
+            std::string s;
+            for (int i = 0; i < 11; ++i) s += cp("　");
+            return s;
+        }());
     EXPECT_EQ(m.length(0), 7 + 11);
     // A pair of 34 bytes or more gets nothing beyond its own ending.
     m.list_changed(false, {cp("キロメートル毎時"), "-"});
@@ -68,7 +69,7 @@ TEST(StatusModel, ShortTextsArePaddedToThePartWidthInBytes) {
 
 TEST(StatusModel, NamesOfTwoCourtsAndARefresh) {
     StatusModel m;
-    m.list_changed(false, {cp("ヤード"), "-"});      // court A, before list
+    m.list_changed(false, {cp("ヤード"), "-"});        // court A, before list
     m.list_changed(true, {cp("インチ"), cp("注。")});  // court B, after list
     EXPECT_EQ(m.marquee(0), cp("ヤード　→　インチ　　"));
     EXPECT_EQ(m.marquee(2), cp("換算後単位の備考　注。　　"));
@@ -115,11 +116,12 @@ TEST(StatusModel, ShowAllText) {
     m.set_kind(cp("寸法"));
     m.list_changed(false, {cp("メートル"), ";"});
     const std::string plain = m.show_all_text(false);
-    EXPECT_EQ(plain.rfind(cp("[ステータスバーの内容]\n\n□スクロール対象\tＡ\n\n□単位種\t\t寸法\n\n□日本語表記\tメートル"), 0),
-              0u);
+    EXPECT_EQ(
+        plain.rfind(cp("[ステータスバーの内容]\n\n□スクロール対象\tＡ\n\n□単位種\t\t寸法\n\n□日本語表記\tメートル"), 0),
+        0u);
     EXPECT_NE(m.show_all_text(true).find(cp("〔換算前〕　→　〔換算後〕　＝\n\t\tメートル")), std::string::npos);
     EXPECT_NE(plain.find(cp("\n\n□換算前単位の備考　-　　\n\n□換算後単位の備考")), std::string::npos);
 }
 
-} // namespace
-} // namespace varuno
+}  // namespace
+}  // namespace varuno

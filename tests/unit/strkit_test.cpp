@@ -143,8 +143,7 @@ TEST(StrkitReplace, InsertedTextIsNotSearchedAgain) {
 TEST(StrkitReplace, MixedText) {
     EXPECT_EQ(u8(strkit::strrep(1, sj("アAア").c_str(), "A", sj("漢字").c_str())), "ア漢字ア");
     EXPECT_EQ(u8(strkit::strrrep(1, sj("表ｶ表ｶ").c_str(), sj("表").c_str(), "\\")), "表ｶ\\ｶ");
-    EXPECT_EQ(u8(strkit::strrepall(2, sj("ｶ、ｶ、ｶ").c_str(), sj("ｶ").c_str(), sj("ア").c_str())),
-              "ｶ、ア、ア");
+    EXPECT_EQ(u8(strkit::strrepall(2, sj("ｶ、ｶ、ｶ").c_str(), sj("ｶ").c_str(), sj("ア").c_str())), "ｶ、ア、ア");
     EXPECT_EQ(u8(strkit::strrepall(1, sj("表ソ").c_str(), "\\", "/")), "表ソ");
 }
 
@@ -181,8 +180,8 @@ TEST(StrkitReplace, SeveralPairs) {
     // Only the first pair honours start; later pairs scan the whole text.
     EXPECT_EQ(u8(strkit::strrepallex(2, "ba", "a", "x", "b", "y", "", "", "", "", "", "")), "yx");
     EXPECT_EQ(u8(strkit::strrepallex(2, "aa", "a", "b", "", "", "", "", "", "", "", "")), "ab");
-    EXPECT_EQ(u8(strkit::strrepallex(1, sj("漢字ｶﾅ").c_str(), sj("漢").c_str(), "A", "A", sj("ア").c_str(), "",
-                                     "", "", "", "", "")),
+    EXPECT_EQ(u8(strkit::strrepallex(1, sj("漢字ｶﾅ").c_str(), sj("漢").c_str(), "A", "A", sj("ア").c_str(), "", "", "",
+                                     "", "", "")),
               "ア字ｶﾅ");
     // A pass may empty the text; the later ones then find nothing.
     EXPECT_STREQ(strkit::strrepallex(1, "aa", "a", "", "b", "c", "", "", "", "", "", ""), "");
@@ -559,4 +558,4 @@ TEST(StrkitInvalidText, NullTextReadsAsEmpty) {
     strkit::strfreearray(nullptr);
 }
 
-} // namespace
+}  // namespace

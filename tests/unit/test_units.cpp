@@ -27,4 +27,4 @@ int row_labelled(int kind, const char* utf8_label) {
     return -1;
 }
 
-} // namespace varuno::test
+}  // namespace varuno::test

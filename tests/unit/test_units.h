@@ -15,4 +15,4 @@ int row_named(int kind, const char* utf8_name);
 // Row index of the first row whose list label is `label`; -1.
 int row_labelled(int kind, const char* utf8_label);
 
-} // namespace varuno::test
+}  // namespace varuno::test

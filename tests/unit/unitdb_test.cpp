@@ -188,14 +188,13 @@ TEST_F(SortSetting, SymbolOrderAscendingAndDescending) {
     // 温度: ASCII before half-width katakana before double-byte characters.
     udb& temp = test::tables().table(8);
     sort_units(temp, kSortSymbolUp);
-    EXPECT_EQ(labels_in_order(temp),
-              (std::vector<std::string>{"K", cp("ﾟF"), cp("ﾟR"), cp("ﾟR[Rankine]"), cp("℃")}));
+    EXPECT_EQ(labels_in_order(temp), (std::vector<std::string>{"K", cp("ﾟF"), cp("ﾟR"), cp("ﾟR[Rankine]"), cp("℃")}));
 }
 
 TEST_F(SortSetting, RateOrdersAndTheirFallbacks) {
     udb& len = test::tables().table(0);
     sort_units(len, kSortRateUp);
-    EXPECT_EQ(len.order[0], 40);  // ユカワ and フェルミ (1e-15 m) come first...
+    EXPECT_EQ(len.order[0], 40);                       // ユカワ and フェルミ (1e-15 m) come first...
     EXPECT_EQ(unit_label(len, len.count - 1), "kpc");  // ...the kiloparsec last
     sort_units(len, kSortRateDown);
     EXPECT_EQ(unit_label(len, 0), "kpc");
@@ -232,10 +231,12 @@ TEST(Search, PartialAndFullMatchesInKindThenStorageOrder) {
         return a.kind != b.kind ? a.kind < b.kind : (a.row != b.row ? a.row < b.row : a.field < b.field);
     }));
     const int metre = row_named(0, "メートル");
-    EXPECT_NE(std::find_if(hits.begin(), hits.end(),
-                           [&](const search_hit& h) { return h.kind == 0 && h.row == metre && h.field == 1 && h.grade == 2; }),
+    EXPECT_NE(std::find_if(
+                  hits.begin(), hits.end(),
+                  [&](const search_hit& h) { return h.kind == 0 && h.row == metre && h.field == 1 && h.grade == 2; }),
               hits.end());
-    for (const auto& h : hits) EXPECT_NE(std::string(search_field_text(test::tables()[h.kind], h.row, h.field)).find('m'), std::string::npos);
+    for (const auto& h : hits)
+        EXPECT_NE(std::string(search_field_text(test::tables()[h.kind], h.row, h.field)).find('m'), std::string::npos);
 }
 
 TEST(Search, CaseOptionOnlyForFullMatches) {
@@ -294,5 +295,5 @@ TEST(Search, HistoryKeepsAtMost101EntriesWithoutRepeatingTheNewest) {
     EXPECT_EQ(history.back(), "new");
 }
 
-} // namespace
-} // namespace varuno
+}  // namespace
+}  // namespace varuno
