@@ -42,13 +42,15 @@ VARUNO_CTEST_PREFIX="xvfb-run -a -s '-screen 0 1280x800x24'" run_ctest "windows 
 wineserver -k 2>/dev/null || true
 screenshots "$VARUNO_BUILD/win64/bin/screenshots" "$VARUNO_BUILD/screenshots"
 
-echo "== Windows build (MinGW-w64, i686)"
-configure_and_build "$VARUNO_BUILD/win32" -DCMAKE_TOOLCHAIN_FILE="$VARUNO_ROOT/cmake/mingw-i686.cmake" \
-    -DCMAKE_CROSSCOMPILING_EMULATOR="$VARUNO_ROOT/scripts/wine-run.sh"
 # The 32-bit programs run under wine32. To keep the run short they run their
 # unit tests and the release test (the zip unpacked, a conversion, the files
-# beside the program); the window tests run on the 64-bit build.
+# beside the program); the window tests run on the 64-bit build. Where the
+# machine runs no 32-bit programs only the programs are built.
+echo "== Windows build (MinGW-w64, i686)"
+win32=("$VARUNO_BUILD/win32" -DCMAKE_TOOLCHAIN_FILE="$VARUNO_ROOT/cmake/mingw-i686.cmake"
+       -DCMAKE_CROSSCOMPILING_EMULATOR="$VARUNO_ROOT/scripts/wine-run.sh")
 if can_run_i386; then
+    configure_and_build "${win32[@]}"
     need_wine32
     wine_prefix "$VARUNO_BUILD/win32/wineprefix"
     VARUNO_CTEST_PREFIX="xvfb-run -a -s '-screen 0 1280x800x24'" \
@@ -57,7 +59,8 @@ if can_run_i386; then
         run_ctest "windows 32-bit release (wine)" "$VARUNO_BUILD/win32" -R '^dist_e2e_test$'
     wineserver -k 2>/dev/null || true
 else
-    not_run="windows 32-bit: built, not run (this machine runs no 32-bit x86 programs: its kernel has no IA-32 emulation)"
+    BUILD_TARGETS="varuno Corvid varunoc" configure_and_build "${win32[@]}"
+    not_run="windows 32-bit: programs built, tests not run (this machine runs no 32-bit x86 programs: its kernel has no IA-32 emulation)"
     echo "== $not_run"
 fi
 
