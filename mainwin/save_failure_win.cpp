@@ -29,9 +29,8 @@ bool SaveFailureReport::report(HWND owner, std::string_view file) {
     shown_ = true;
     const std::wstring text =
         wide_utf8("設定を保存できません。\n\n") + path_beside_program(file).wstring() + L"\n" + reason(error) +
-        wide_utf8("\n\nこのフォルダーには書き込めないため、ウィンドウの位置、設定、お気に入り換算、"
-                  "検索の履歴は、この後も保存されないことがあります。\n"
-                  "書き込みのできるフォルダーに Varuno を置いてください。");
+        wide_utf8("\n\nウィンドウの位置、設定、お気に入り換算、検索の履歴は、この後も保存されないことがあります。\n"
+                  "ファイルの読み取り専用を外すか、書き込みのできるフォルダーに Varuno を置いてください。");
     MessageBoxW(owner, text.c_str(), wide_utf8("Varuno：保存エラー").c_str(), MB_OK | MB_ICONWARNING);
     return true;
 }
