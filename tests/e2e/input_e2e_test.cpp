@@ -21,29 +21,30 @@ namespace {
 constexpr int kListABefore = 4000, kListAAfter = 4001, kListBBefore = 4002, kListBAfter = 4003;
 constexpr int kInputA = 4004, kOutputA = 4005, kInputB = 4006, kOutputB = 4007, kZoom = 1014;
 
-// The drop-down list window of a combo box that is dropped (class
-// "ComboLBox", a top-level window of the same thread), or null.
-struct ListSearch {
+// A visible top-level window of the class `cls` in the thread of `window`
+// (a combo box's dropped list "ComboLBox", a popup menu "#32768"), or null.
+struct ThreadWindowSearch {
     DWORD thread;
+    const wchar_t* cls;
     HWND found;
 };
-BOOL CALLBACK find_dropdown(HWND window, LPARAM data) {
-    auto* s = reinterpret_cast<ListSearch*>(data);
+BOOL CALLBACK match_thread_window(HWND window, LPARAM data) {
+    auto* s = reinterpret_cast<ThreadWindowSearch*>(data);
     wchar_t cls[32] = {};
     GetClassNameW(window, cls, 32);
-
     if (GetWindowThreadProcessId(window, nullptr) == s->thread && IsWindowVisible(window) &&
-        std::wstring(cls) == L"ComboLBox") {
+        std::wstring(cls) == s->cls) {
         s->found = window;
         return FALSE;
     }
     return TRUE;
 }
-HWND dropdown_of(HWND combo) {
-    ListSearch s{GetWindowThreadProcessId(combo, nullptr), nullptr};
-    EnumWindows(find_dropdown, reinterpret_cast<LPARAM>(&s));
+HWND thread_window(HWND window, const wchar_t* cls) {
+    ThreadWindowSearch s{GetWindowThreadProcessId(window, nullptr), cls, nullptr};
+    EnumWindows(match_thread_window, reinterpret_cast<LPARAM>(&s));
     return s.found;
 }
+HWND dropdown_of(HWND combo) { return thread_window(combo, L"ComboLBox"); }
 
 class RealInput : public VarunoTest {
 protected:
@@ -316,25 +317,7 @@ int focus_in(HWND dialog, HWND focus) {
 bool topmost(HWND window) { return (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
 
 // The popup menu on show in the thread of `window`, or null.
-HWND popup_menu_of(HWND window) {
-    struct Found {
-        DWORD thread;
-        HWND menu;
-    } found{GetWindowThreadProcessId(window, nullptr), nullptr};
-    EnumWindows(
-        [](HWND w, LPARAM data) -> BOOL {
-            auto* f = reinterpret_cast<Found*>(data);
-            wchar_t cls[16] = {};
-            GetClassNameW(w, cls, 16);
-            if (GetWindowThreadProcessId(w, nullptr) != f->thread || !IsWindowVisible(w) ||
-                std::wstring(cls) != L"#32768")
-                return TRUE;
-            f->menu = w;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found.menu;
-}
+HWND popup_menu_of(HWND window) { return thread_window(window, L"#32768"); }
 
 std::wstring clipboard_text() {
     std::wstring text;
