@@ -24,7 +24,7 @@ public:
     void set_interval(int milliseconds);
     // One marquee step (timer 1).
     void tick();
-    // Part 0 and the active court (0 none, 1 A, 2 B); the indicator repaints.
+    // The bar's part 0 and the active court (0 none, 1 A, 2 B); the indicator repaints.
     void set_court(int court);
     void set_kind(std::string_view name);
     // A unit chosen in one list: the before (after = false) or after unit.

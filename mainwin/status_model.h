@@ -18,7 +18,7 @@ class StatusModel {
 public:
     StatusModel();  // the texts the bar starts with
 
-    // Part 0: "－", "Ａ" or "Ｂ" for 0, 1, 2; other values keep the text.
+    // The bar's part 0: "－", "Ａ" or "Ｂ" for 0, 1, 2; other values keep the text.
     void set_court(int court);
     void set_kind(std::string_view name);
     // A selection in one list: the before (after = false) or after unit.
