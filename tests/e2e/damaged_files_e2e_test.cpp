@@ -75,15 +75,20 @@ bool responsive(const Varuno& app) {
     return SendMessageTimeoutW(app.main(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &result) != 0;
 }
 
+// Closes a dialog that opened (null: none did) with its button `close`.
+bool closes(HWND dialog, int close) {
+    if (dialog == nullptr) return false;
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(close, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, close)));
+    return wait_for([&] { return !IsWindow(dialog); });
+}
+
 // Opens a dialog with a posted command, waits for it and closes it with `close`.
 bool open_and_close(const Varuno& app, int command, const char* caption, int close) {
     PostMessageW(app.main(), WM_COMMAND, MAKEWPARAM(command, 0), 0);
     HWND dialog = wait_dialog(app.process_id(), utf16(caption));
-    if (dialog == nullptr) return false;
-    WaitForInputIdle(app.process(), 5000);
-    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(close, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, close)));
-    return wait_for([&] { return !IsWindow(dialog); });
+    if (dialog) WaitForInputIdle(app.process(), 5000);
+    return closes(dialog, close);
 }
 
 // Every window once: a kind, a conversion, the favourites panel, the unit
@@ -98,17 +103,11 @@ void walk(Varuno& app) {
     app.command(IDC_CONVERT_A);
     ASSERT_TRUE(app.processed());
     EXPECT_FALSE(app.text(IDC_OUTPUT_A).empty());
-    HWND favourites = open_favourites(app);
-    ASSERT_NE(favourites, nullptr);
-    PostMessageW(favourites, WM_COMMAND, MAKEWPARAM(IDC_FAV_CANCEL, BN_CLICKED), 0);
-    ASSERT_TRUE(wait_for([&] { return !IsWindow(favourites); }));
+    ASSERT_TRUE(closes(open_favourites(app), IDC_FAV_CANCEL));
     ASSERT_TRUE(responsive(app));
     ASSERT_TRUE(open_and_close(app, IDM_SEARCH, "QXtool-Varuno　　単位検索フォーム", IDC_SEARCH_CLOSE));
     ASSERT_TRUE(responsive(app));
-    HWND settings = open_settings(app);
-    ASSERT_NE(settings, nullptr);
-    PostMessageW(settings, WM_COMMAND, MAKEWPARAM(IDC_SET_CANCEL, BN_CLICKED), 0);
-    ASSERT_TRUE(wait_for([&] { return !IsWindow(settings); }));
+    ASSERT_TRUE(closes(open_settings(app), IDC_SET_CANCEL));
     ASSERT_TRUE(responsive(app));
     ASSERT_TRUE(open_and_close(app, IDM_ABOUT, "バージョン情報", IDOK));
     ASSERT_TRUE(responsive(app));
