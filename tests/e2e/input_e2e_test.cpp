@@ -137,6 +137,17 @@ protected:
     bool gone(HWND window) const {
         return wait_for([&] { return !IsWindow(window); }, 5);
     }
+    // Ctrl+F, `utf8` typed, Enter: the unit search with its hits, or null when
+    // it did not open or found nothing.
+    HWND search_by_keyboard(const char* utf8) const {
+        input::key('F', input::kCtrl);
+        HWND search = dialog_with(1071);
+        if (!search) return nullptr;
+        input::type(utf16(utf8));
+        if (!wait_for([&] { return window_text(GetDlgItem(search, 1075)) == utf16(utf8); }, 5)) return nullptr;
+        input::key(VK_RETURN);
+        return wait_for([&] { return list_view_count(GetDlgItem(search, 1073)) > 0; }, 5) ? search : nullptr;
+    }
     // Clicks `target` until a dialog with control `child` is open and active.
     HWND open_by_click(HWND target, int child) const {
         HWND found = nullptr;
@@ -542,14 +553,9 @@ TEST_F(RealInput, AfterAFavouriteOrASearchHitTheFocusIsInCourtAsInput) {
 
     // The search: 坪, the first hit explained with Enter, applied with Yes.
     focus_by_click(kInputB);
-    input::key('F', input::kCtrl);
-    HWND search = dialog_with(1071);
+    HWND search = search_by_keyboard("坪");
     ASSERT_NE(search, nullptr);
-    input::type(utf16("坪"));
-    ASSERT_TRUE(wait_for([&] { return window_text(GetDlgItem(search, 1075)) == utf16("坪"); }, 5));
-    input::key(VK_RETURN);
     HWND results = GetDlgItem(search, 1073);
-    ASSERT_TRUE(wait_for([&] { return list_view_count(results) > 0; }, 5));
     ASSERT_TRUE(select_row_by_click(results, 0));
     input::key(VK_RETURN);
     HWND detail = box("Varuno：結果詳細");
@@ -649,14 +655,9 @@ TEST_F(RealInput, KeyboardOnlyJourney) {
     ASSERT_TRUE(gone(menu));
 
     // The search: 坪, the first hit explained with Enter and applied.
-    input::key('F', input::kCtrl);
-    HWND search = dialog_with(1071);
+    HWND search = search_by_keyboard("坪");
     ASSERT_NE(search, nullptr);
-    input::type(utf16("坪"));
-    ASSERT_TRUE(wait_for([&] { return window_text(GetDlgItem(search, 1075)) == utf16("坪"); }, 5));
-    input::key(VK_RETURN);
     HWND results = GetDlgItem(search, 1073);
-    ASSERT_TRUE(wait_for([&] { return list_view_count(results) > 0; }, 5));
     key_moving_focus(VK_TAB, input::kShift);  // the result list is the last stop
     EXPECT_EQ(focus_in(search, input::focus_of(search)), 1073);
     input::key(VK_HOME);
