@@ -174,6 +174,12 @@ std::string from_utf8(std::string_view text, bool* lossless) {
     out.reserve(text.size());
     bool ok = true;
     for (std::size_t i = 0; i < text.size();) {
+        // ASCII, most of what the unit tables hold, is the same in both:
+        // its runs are copied whole.
+        const std::size_t run = i;
+        while (i < text.size() && static_cast<unsigned char>(text[i]) < 0x80) ++i;
+        out.append(text.substr(run, i - run));
+        if (i == text.size()) break;
         char32_t c = next_utf8(text, i);
         int code = (c > 0xFFFF || c == 0xFFFD) ? -1 : encode_char(char16_t(c));
         if (code < 0) {

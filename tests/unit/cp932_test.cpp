@@ -88,6 +88,9 @@ TEST(Cp932, UnmappableAndMalformedInputBecomesQuestionMarks) {
     EXPECT_FALSE(lossless);
     EXPECT_EQ(cp932::from_utf8("\xE3\x81", &lossless), "??");  // a cut-off sequence
     EXPECT_EQ(cp932::from_utf8("\xC0\x80"), "??");             // an overlong form
+    EXPECT_EQ(cp932::from_utf8("ab\xE3\x81"
+                               "cd\xFF"),
+              "ab??cd?");  // between runs of ASCII
     EXPECT_EQ(cp932::from_utf16(u"\xD83D\xDE00"
                                 u"a"),
               "?a");                               // one character outside the BMP
