@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <tlhelp32.h>
 
+#include <cstdio>
 #include <vector>
 
 #include "platform/cp932.h"
@@ -195,8 +196,17 @@ bool ChildProcess::start(std::wstring command, const std::filesystem::path& fold
     STARTUPINFOW si{};
     si.cb = sizeof si;
     const std::wstring dir = folder.wstring();
-    return CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                          dir.empty() ? nullptr : dir.c_str(), &si, &info_) != 0;
+    // Under Wine a start fails now and then while the machine is busy; the
+    // program has not run yet, so one more try tests nothing less. The
+    // failure is still written to the log.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                           dir.empty() ? nullptr : dir.c_str(), &si, &info_))
+            return true;
+        std::fprintf(stderr, "CreateProcess failed (error %lu): %ls\n", GetLastError(), command.c_str());
+        Sleep(200);
+    }
+    return false;
 }
 
 bool ChildProcess::attach(DWORD id) {
