@@ -44,13 +44,14 @@ screenshots "$VARUNO_BUILD/win64/bin/screenshots" "$VARUNO_BUILD/screenshots"
 
 # The 32-bit programs run under wine32. To keep the run short they run their
 # unit tests and the release test (the zip unpacked, a conversion, the files
-# beside the program); the window tests run on the 64-bit build. Where the
-# machine runs no 32-bit programs only the programs are built.
+# beside the program); the window tests run on the 64-bit build, and their
+# 32-bit programs are not built. Where the machine runs no 32-bit programs
+# only the programs are built.
 echo "== Windows build (MinGW-w64, i686)"
 win32=("$VARUNO_BUILD/win32" -DCMAKE_TOOLCHAIN_FILE="$VARUNO_ROOT/cmake/mingw-i686.cmake"
        -DCMAKE_CROSSCOMPILING_EMULATOR="$VARUNO_ROOT/scripts/wine-run.sh")
 if can_run_i386; then
-    configure_and_build "${win32[@]}"
+    BUILD_TARGETS="varuno Corvid varunoc unit_tests dist_e2e_test" configure_and_build "${win32[@]}"
     need_wine32
     wine_prefix "$VARUNO_BUILD/win32/wineprefix"
     VARUNO_CTEST_PREFIX="xvfb-run -a -s '-screen 0 1280x800x24'" \
