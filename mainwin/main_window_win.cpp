@@ -242,14 +242,23 @@ void MainWindow::add_function_buttons() {
 // The name is the window text of every picture of a button, so that a
 // screen reader announces whichever of them is on show.
 void MainWindow::name_buttons() {
-    button_tips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance_, nullptr);
     for (const ButtonName& button : kButtonNames) {
         const std::wstring name = wide_utf8(button.name);
         // The static's own WM_SETTEXT would take the text for a picture name.
         for (int id = button.first; id < button.first + button.count; ++id)
             DefWindowProcW(GetDlgItem(window_, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
-        if (!button_tips_) continue;
+    }
+}
+
+// The buttons' tooltips show only under the pointer: their window (a
+// top-level one, which costs Wine an X window) is made when the pointer
+// first comes over the main window, not at start.
+void MainWindow::add_button_tips() {
+    if (button_tips_) return;
+    button_tips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance_, nullptr);
+    if (!button_tips_) return;
+    for (const ButtonName& button : kButtonNames) {
         std::wstring tip = wide_utf8(button.tip);
         TOOLINFOW tool{};
         tool.cbSize = TTTOOLINFOW_V2_SIZE;
@@ -259,6 +268,20 @@ void MainWindow::name_buttons() {
         tool.rect = child_rect(window_, button.first);
         tool.lpszText = tip.data();
         SendMessageW(button_tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+}
+
+// A tip answers to its button's rectangle: when the display scale moves the
+// buttons, the rectangles follow.
+void MainWindow::move_button_tips() {
+    if (!button_tips_) return;
+    for (const ButtonName& button : kButtonNames) {
+        TOOLINFOW tool{};
+        tool.cbSize = TTTOOLINFOW_V2_SIZE;
+        tool.hwnd = window_;
+        tool.uId = static_cast<UINT_PTR>(button.first);
+        tool.rect = child_rect(window_, button.first);
+        SendMessageW(button_tips_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
     }
 }
 
@@ -319,10 +342,8 @@ void MainWindow::start_up(HWND window) {
     clock_.lap("subclassing, placement");
     status_.create(window, instance_, settings_.marquee_ms, dpi_);
     clock_.lap("status bar");
-    // Tooltip windows keep Wine from making the window topmost: the buttons'
-    // tips come after the window has its place, like the status bar's.
     name_buttons();
-    clock_.lap("button names and tooltips");
+    clock_.lap("button names");
     for (HWND list : lists_)
         for (std::string_view line : kGuidanceLines)
             SendMessageW(list, CB_INSERTSTRING, static_cast<WPARAM>(-1),
@@ -356,6 +377,7 @@ void MainWindow::on_dpi_changed(Dpi dpi, const RECT& suggested) {
     SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     apply_dpi(dpi);
+    move_button_tips();
     InvalidateRect(window_, nullptr, TRUE);
 }
 
@@ -824,6 +846,9 @@ INT_PTR MainWindow::handle(UINT message, WPARAM wparam, LPARAM lparam) {
         if (wparam == kMarqueeTimer) status_.tick();
         if (wparam == kDecorTimer) painter_.step(window_);
         return TRUE;
+    case WM_SETCURSOR:  // the pointer over the window or a control of it
+        add_button_tips();
+        return FALSE;
     case WM_MOUSEMOVE:
         buttons_.OnMouseMove(static_cast<int>(wparam), static_cast<short>(LOWORD(lparam)),
                              static_cast<short>(HIWORD(lparam)));

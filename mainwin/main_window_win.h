@@ -88,6 +88,8 @@ private:
     void shut_down();
     void add_function_buttons();
     void name_buttons();
+    void add_button_tips();
+    void move_button_tips();
     void subclass_controls();
     void restore_position();
     void confirm_exit();

@@ -45,6 +45,7 @@ HWND thread_window(HWND window, const wchar_t* cls) {
     return s.found;
 }
 HWND dropdown_of(HWND combo) { return thread_window(combo, L"ComboLBox"); }
+HWND shown_tooltip(HWND main) { return thread_window(main, TOOLTIPS_CLASSW); }
 
 class RealInput : public VarunoTest {
 protected:
@@ -418,6 +419,28 @@ TEST_F(RealInput, ShortcutsReachEveryPictureButton) {
 // The function buttons pressed by the mouse, each doing its own command, and
 // the window dragged by its top strip. After each window command the focus
 // is on the settings button.
+// A picture button's tip shows when the pointer rests on the button, also
+// after a change of display scale has made the buttons larger.
+TEST_F(RealInput, ButtonTipsShowUnderThePointerAtAnyScale) {
+    const auto tip_over = [&](int id) {
+        input::move_to({1270, 790});  // off the window: any tip on show goes
+        settle();
+        input::move_to(input::centre_of(c(id)));
+        return wait_for(
+            [&] {
+                HWND tip = shown_tooltip(app.main());
+                return tip && current_tool(app.process(), tip) == static_cast<UINT_PTR>(id);
+            },
+            5);
+    };
+    EXPECT_TRUE(tip_over(5000));
+    EXPECT_TRUE(tip_over(5024));
+    send_dpi_change(app.process(), app.main(), 192);
+    settle();
+    EXPECT_TRUE(tip_over(5000));
+    EXPECT_TRUE(tip_over(5024));
+}
+
 TEST_F(RealInput, FunctionButtonsByMouseAndTheWindowDraggedByItsTopStrip) {
     focus_by_click(kInputA);
     HWND about = open_by_click(c(5020), 1010);

@@ -405,6 +405,26 @@ private:
 
 }  // namespace
 
+void send_dpi_change(HANDLE process, HWND window, int dpi) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    const RECT suggested{r.left, r.top, r.left + MulDiv(r.right - r.left, dpi, 96),
+                         r.top + MulDiv(r.bottom - r.top, dpi, 96)};
+    RemoteMemory remote(process, sizeof suggested);
+    remote.write(&suggested, sizeof suggested);
+    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), remote.param());
+}
+
+UINT_PTR current_tool(HANDLE process, HWND tip) {
+    RemoteMemory remote(process, sizeof(TOOLINFOW));
+    TOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    remote.write(&tool, sizeof tool);
+    if (!SendMessageW(tip, TTM_GETCURRENTTOOLW, 0, remote.param())) return 0;
+    remote.read(&tool, sizeof tool);
+    return tool.uId;
+}
+
 HWND wait_dialog(DWORD process, const std::wstring& caption, double seconds) {
     HWND found = nullptr;
     wait_for([&] { return (found = find_dialog(process, caption)) != nullptr; }, seconds);

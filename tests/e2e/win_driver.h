@@ -169,6 +169,13 @@ std::vector<HeaderItem> list_view_heads(HANDLE process, HWND list);
 POINT list_view_row_point(HANDLE process, HWND list, int row);
 // Clicks the head of `column` and waits until the click has been handled.
 void list_view_click_column(HWND list, int column);
+// Tells `window` of `process` what Windows tells a window moved to a monitor
+// of another display scale: WM_DPICHANGED with `dpi` and its rectangle grown
+// by `dpi` / 96 from where it is.
+void send_dpi_change(HANDLE process, HWND window, int dpi);
+// The id of the tool whose tip the tooltip window `tip` of `process` shows,
+// or 0 when it shows none.
+UINT_PTR current_tool(HANDLE process, HWND tip);
 
 }  // namespace varuno::e2e
 
