@@ -416,9 +416,6 @@ TEST_F(RealInput, ShortcutsReachEveryPictureButton) {
     ShowWindow(app.main(), SW_RESTORE);
 }
 
-// The function buttons pressed by the mouse, each doing its own command, and
-// the window dragged by its top strip. After each window command the focus
-// is on the settings button.
 // A picture button's tip shows when the pointer rests on the button, also
 // after a change of display scale has made the buttons larger.
 TEST_F(RealInput, ButtonTipsShowUnderThePointerAtAnyScale) {
@@ -441,6 +438,9 @@ TEST_F(RealInput, ButtonTipsShowUnderThePointerAtAnyScale) {
     EXPECT_TRUE(tip_over(5024));
 }
 
+// The function buttons pressed by the mouse, each doing its own command, and
+// the window dragged by its top strip. After each window command the focus
+// is on the settings button.
 TEST_F(RealInput, FunctionButtonsByMouseAndTheWindowDraggedByItsTopStrip) {
     focus_by_click(kInputA);
     HWND about = open_by_click(c(5020), 1010);
