@@ -82,11 +82,27 @@ struct Probes {
 
 using Reads = std::vector<std::optional<std::string>>;
 
+// Every probe's value, read a section at a time (the input's check that
+// several keys read together give what each gives alone makes this the same
+// as reading them one by one).
 Reads read_all(const ini_text::Lines& lines, const Probes& p) {
-    Reads out;
-    for (const auto& [s, k] : p.names) {
-        out.push_back(ini_text::read(lines, s, {&k, 1}).front());
-        check(!out.back() || out.back()->size() <= 1023);
+    Reads out(p.names.size());
+    std::vector<bool> done(p.names.size());
+    for (std::size_t i = 0; i < p.names.size(); ++i) {
+        if (done[i]) continue;
+        std::vector<std::size_t> same{i};
+        std::vector<std::string> keys{p.names[i].second};
+        for (std::size_t j = i + 1; j < p.names.size(); ++j)
+            if (!done[j] && p.names[j].first == p.names[i].first) {
+                same.push_back(j);
+                keys.push_back(p.names[j].second);
+            }
+        const Reads values = ini_text::read(lines, p.names[i].first, keys);
+        for (std::size_t n = 0; n < same.size(); ++n) {
+            out[same[n]] = values[n];
+            done[same[n]] = true;
+            check(!values[n] || values[n]->size() <= 1023);
+        }
     }
     return out;
 }

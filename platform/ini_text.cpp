@@ -41,6 +41,12 @@ int compare_names(std::string_view a, std::string_view b) {
     return a.size() < b.size() ? -1 : 1;
 }
 
+// Whether two names are the same name. Folding keeps every length, so names
+// of other trimmed lengths, most of those looked at, differ at once.
+bool same_name(std::string_view a, std::string_view b) {
+    return trim(a).size() == trim(b).size() && compare_names(a, b) == 0;
+}
+
 // The name of a "[section]" line; the closing bracket is searched character
 // by character, since ']' can be the trail byte of a double-byte character.
 std::optional<std::string_view> section_name(std::string_view line) {
@@ -63,7 +69,7 @@ std::optional<std::string_view> key_name(std::string_view line) {
 std::optional<std::size_t> find_section(const Lines& lines, std::string_view section) {
     for (std::size_t i = 0; i < lines.size(); ++i) {
         auto name = section_name(lines[i]);
-        if (name && compare_names(*name, section) == 0) return i;
+        if (name && same_name(*name, section)) return i;
     }
     return std::nullopt;
 }
@@ -79,7 +85,7 @@ std::size_t section_end(const Lines& lines, std::size_t header) {
 std::optional<std::size_t> find_key(const Lines& lines, std::size_t header, std::string_view key) {
     for (std::size_t i = header + 1; i < lines.size() && !section_name(lines[i]); ++i) {
         auto name = key_name(lines[i]);
-        if (name && compare_names(*name, key) == 0) return i;
+        if (name && same_name(*name, key)) return i;
     }
     return std::nullopt;
 }
@@ -144,7 +150,7 @@ std::vector<std::optional<std::string>> read(const Lines& lines, std::string_vie
         if (!name) continue;
         auto it = std::lower_bound(order.begin(), order.end(), *name,
                                    [&](std::size_t k, std::string_view n) { return compare_names(keys[k], n) < 0; });
-        for (; it != order.end() && compare_names(keys[*it], *name) == 0; ++it)
+        for (; it != order.end() && same_name(keys[*it], *name); ++it)
             if (!values[*it]) values[*it] = value_of(lines[i]);  // the first such key wins
     }
     return values;
