@@ -49,6 +49,17 @@ constexpr ButtonName kButtonNames[] = {
     {IDC_LIVE_B_OFF, 4, "Bコート：手動換算", "Bコート：手動換算 (Ctrl+L)"},
 };
 
+// A button's tool in the main window's tooltips: its first picture's id and
+// where that picture is now.
+TOOLINFOW button_tool(HWND main, const ButtonName& button) {
+    TOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.hwnd = main;
+    tool.uId = static_cast<UINT_PTR>(button.first);
+    tool.rect = child_rect(main, button.first);
+    return tool;
+}
+
 std::string window_text(HWND control) {
     const int length = GetWindowTextLengthW(control);
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
@@ -260,12 +271,8 @@ void MainWindow::add_button_tips() {
     if (!button_tips_) return;
     for (const ButtonName& button : kButtonNames) {
         std::wstring tip = wide_utf8(button.tip);
-        TOOLINFOW tool{};
-        tool.cbSize = TTTOOLINFOW_V2_SIZE;
+        TOOLINFOW tool = button_tool(window_, button);
         tool.uFlags = TTF_SUBCLASS;
-        tool.hwnd = window_;
-        tool.uId = static_cast<UINT_PTR>(button.first);
-        tool.rect = child_rect(window_, button.first);
         tool.lpszText = tip.data();
         SendMessageW(button_tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
@@ -276,11 +283,7 @@ void MainWindow::add_button_tips() {
 void MainWindow::move_button_tips() {
     if (!button_tips_) return;
     for (const ButtonName& button : kButtonNames) {
-        TOOLINFOW tool{};
-        tool.cbSize = TTTOOLINFOW_V2_SIZE;
-        tool.hwnd = window_;
-        tool.uId = static_cast<UINT_PTR>(button.first);
-        tool.rect = child_rect(window_, button.first);
+        TOOLINFOW tool = button_tool(window_, button);
         SendMessageW(button_tips_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
     }
 }
