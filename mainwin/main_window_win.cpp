@@ -49,6 +49,31 @@ constexpr ButtonName kButtonNames[] = {
     {IDC_LIVE_B_OFF, 4, "Bコート：手動換算", "Bコート：手動換算 (Ctrl+L)"},
 };
 
+// The function buttons' pressed and hover looks. Nobody sees them before the
+// pointer comes over the window, so they are made then and not with the
+// dialog (every control costs start-up time): each a picture control of its
+// own, stacked on its button's first picture and named as the button.
+struct StatePicture {
+    int control, picture;
+    int button;  // the first picture of its button
+};
+constexpr StatePicture kStatePictures[] = {
+    {5001, 501, IDC_BTN_CLOSE},      {5002, 502, IDC_BTN_CLOSE},      {5009, 509, IDC_BTN_MINIMISE},
+    {5010, 510, IDC_BTN_MINIMISE},   {5014, 514, IDC_BTN_TOPMOST},    {5015, 515, IDC_BTN_TOPMOST},
+    {5017, 517, IDC_BTN_HELP},       {5018, 518, IDC_BTN_HELP},       {5021, 521, IDC_BTN_ABOUT},
+    {5022, 522, IDC_BTN_ABOUT},      {5025, 525, IDC_BTN_KIND},       {5026, 526, IDC_BTN_KIND},
+    {5029, 529, IDC_BTN_FAVOURITES}, {5030, 530, IDC_BTN_FAVOURITES}, {5034, 534, IDC_LIVE_A_ON},
+    {5035, 535, IDC_LIVE_A_ON},      {5038, 538, IDC_LIVE_A_OFF},     {5039, 539, IDC_LIVE_A_OFF},
+    {5042, 534, IDC_LIVE_B_ON},      {5043, 535, IDC_LIVE_B_ON},      {5046, 538, IDC_LIVE_B_OFF},
+    {5047, 539, IDC_LIVE_B_OFF},
+};
+
+// A picture's name for screen readers, the name of its button.
+void name_picture(HWND picture, const char* name) {
+    // The static's own WM_SETTEXT would take the text for a picture name.
+    DefWindowProcW(picture, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide_utf8(name).c_str()));
+}
+
 // A button's tool in the main window's tooltips: its first picture's id and
 // where that picture is now.
 TOOLINFOW button_tool(HWND main, const ButtonName& button) {
@@ -253,12 +278,35 @@ void MainWindow::add_function_buttons() {
 // The name is the window text of every picture of a button, so that a
 // screen reader announces whichever of them is on show.
 void MainWindow::name_buttons() {
-    for (const ButtonName& button : kButtonNames) {
-        const std::wstring name = wide_utf8(button.name);
-        // The static's own WM_SETTEXT would take the text for a picture name.
+    for (const ButtonName& button : kButtonNames)
         for (int id = button.first; id < button.first + button.count; ++id)
-            DefWindowProcW(GetDlgItem(window_, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
+            if (HWND picture = GetDlgItem(window_, id)) name_picture(picture, button.name);
+}
+
+void MainWindow::add_state_pictures() {
+    if (state_pictures_made_) return;
+    state_pictures_made_ = true;
+    for (const StatePicture& s : kStatePictures) {
+        HWND picture = CreateWindowExW(0, L"Static", nullptr, WS_CHILD | SS_BITMAP, 0, 0, 0, 0, window_,
+                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(s.control)), instance_, nullptr);
+        for (const ButtonName& button : kButtonNames)
+            if (picture && button.first == s.button) name_picture(picture, button.name);
     }
+    fit_state_pictures();
+}
+
+// The state pictures lie where their buttons are now and show the renders
+// for the window's DPI.
+void MainWindow::fit_state_pictures() {
+    if (!state_pictures_made_) return;
+    std::vector<TemplatePicture> pictures;
+    for (const StatePicture& s : kStatePictures) {
+        const RECT place = child_rect(window_, s.button);
+        SetWindowPos(GetDlgItem(window_, s.control), nullptr, place.left, place.top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        pictures.push_back({s.control, s.picture});
+    }
+    show_pictures(window_, instance_, pictures, dpi_, state_renders_);
 }
 
 // The buttons' tooltips show only under the pointer: their window (a
@@ -368,6 +416,7 @@ void MainWindow::apply_dpi(Dpi dpi) {
     SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big_icon_.get()));
     hand_ = load_cursor(instance_, IDR_HAND_CURSOR, dpi);
     if (!(first && dpi.is_base())) show_template_pictures(window_, instance_, IDD_MAIN, dpi, pictures_);
+    fit_state_pictures();
     painter_.set_dpi(instance_, dpi);
     status_.set_dpi(dpi);
     buttons_.SetDragArea(0, dpi.px(px96::kDragStrip), 0, -1, 1);
@@ -851,6 +900,7 @@ INT_PTR MainWindow::handle(UINT message, WPARAM wparam, LPARAM lparam) {
         return TRUE;
     case WM_SETCURSOR:  // the pointer over the window or a control of it
         add_button_tips();
+        add_state_pictures();
         return FALSE;
     case WM_MOUSEMOVE:
         buttons_.OnMouseMove(static_cast<int>(wparam), static_cast<short>(LOWORD(lparam)),

@@ -88,6 +88,8 @@ private:
     void shut_down();
     void add_function_buttons();
     void name_buttons();
+    void add_state_pictures();
+    void fit_state_pictures();
     void add_button_tips();
     void move_button_tips();
     void subclass_controls();
@@ -140,6 +142,8 @@ private:
     SaveFailureReport save_failures_;
     Dpi dpi_;
     std::vector<UniqueBitmap> pictures_;  // the picture buttons' renders for dpi_
+    bool state_pictures_made_ = false;    // the pressed and hover looks: made at the pointer's first coming
+    std::vector<UniqueBitmap> state_renders_;
     UniqueImageList kind_images_;
     Dpi kind_images_dpi_;
     UniqueIcon small_icon_, big_icon_;

@@ -1,9 +1,6 @@
 #include "platform/dpi_win.h"
 
 #include <cstdint>
-#include <span>
-
-#include "platform/dialog_template.h"
 
 namespace varuno {
 namespace {
@@ -105,14 +102,10 @@ UniqueCursor load_cursor(HINSTANCE instance, int id, Dpi dpi) {
     return UniqueCursor(static_cast<HCURSOR>(LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_CURSOR, size, size, 0)));
 }
 
-void show_template_pictures(HWND dialog, HINSTANCE instance, int template_id, Dpi dpi,
-                            std::vector<UniqueBitmap>& keep) {
-    HRSRC found = FindResourceW(instance, MAKEINTRESOURCEW(template_id), RT_DIALOG);
-    const void* bytes = found ? LockResource(LoadResource(instance, found)) : nullptr;
-    if (!bytes) return;
-    const std::span<const std::uint8_t> data(static_cast<const std::uint8_t*>(bytes), SizeofResource(instance, found));
+void show_pictures(HWND dialog, HINSTANCE instance, std::span<const TemplatePicture> pictures, Dpi dpi,
+                   std::vector<UniqueBitmap>& keep) {
     std::vector<UniqueBitmap> shown;
-    for (const TemplatePicture& p : template_pictures(data)) {
+    for (const TemplatePicture& p : pictures) {
         HWND control = GetDlgItem(dialog, p.control);
         if (!control) continue;
         UniqueBitmap picture = load_picture(instance, p.bitmap, dpi);
@@ -124,13 +117,22 @@ void show_template_pictures(HWND dialog, HINSTANCE instance, int template_id, Dp
         }
         const auto before = reinterpret_cast<HBITMAP>(
             SendMessageW(control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture.get())));
-        // The picture the control loaded from the template is nobody's.
+        // A picture the control loaded itself, from its template, is nobody's.
         bool ours = false;
         for (const UniqueBitmap& k : keep) ours = ours || k.get() == before;
         if (before && !ours) DeleteObject(before);
         shown.push_back(std::move(picture));
     }
     keep = std::move(shown);
+}
+
+void show_template_pictures(HWND dialog, HINSTANCE instance, int template_id, Dpi dpi,
+                            std::vector<UniqueBitmap>& keep) {
+    HRSRC found = FindResourceW(instance, MAKEINTRESOURCEW(template_id), RT_DIALOG);
+    const void* bytes = found ? LockResource(LoadResource(instance, found)) : nullptr;
+    if (!bytes) return;
+    const std::span<const std::uint8_t> data(static_cast<const std::uint8_t*>(bytes), SizeofResource(instance, found));
+    show_pictures(dialog, instance, template_pictures(data), dpi, keep);
 }
 
 }  // namespace varuno

@@ -3,8 +3,10 @@
 #pragma once
 #include <windows.h>
 
+#include <span>
 #include <vector>
 
+#include "platform/dialog_template.h"
 #include "platform/dpi.h"
 #include "platform/handles_win.h"
 
@@ -35,9 +37,13 @@ UniqueIcon load_icon(HINSTANCE instance, int id, int size96, Dpi dpi);
 // Cursor `id` at the system cursor size for `dpi`.
 UniqueCursor load_cursor(HINSTANCE instance, int id, Dpi dpi);
 
-// Gives each picture control of `dialog` (the static bitmaps its template
-// `template_id` names) the render for `dpi`; the control takes the size of
-// the new picture. The pictures stay in `keep` while the dialog shows them.
+// Gives each of the picture controls of `dialog` the render for `dpi` of its
+// bitmap; the control takes the size of the new picture. The pictures stay
+// in `keep` while the dialog shows them.
+void show_pictures(HWND dialog, HINSTANCE instance, std::span<const TemplatePicture> pictures, Dpi dpi,
+                   std::vector<UniqueBitmap>& keep);
+// The same for the picture controls that the dialog's template
+// `template_id` names.
 void show_template_pictures(HWND dialog, HINSTANCE instance, int template_id, Dpi dpi, std::vector<UniqueBitmap>& keep);
 
 }  // namespace varuno

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/dpi.h"
 #include "tests/e2e/input_driver.h"
 #include "tests/e2e/varuno_test_fixture.h"
 #include "tests/e2e/win_driver.h"
@@ -436,6 +437,48 @@ TEST_F(RealInput, ButtonTipsShowUnderThePointerAtAnyScale) {
     settle();
     EXPECT_TRUE(tip_over(5000));
     EXPECT_TRUE(tip_over(5024));
+}
+
+// The pointer on a function button shows its hover look, the left button
+// held its pressed look; moved off with the button held it shows its look at
+// rest, and released there it does nothing. Each look lies on the button and
+// is the picture for the display scale, also after a change of scale.
+TEST_F(RealInput, FunctionButtonLooksFollowThePointerAtAnyScale) {
+    const auto on_show = [&](int id) { return wait_for([&] { return IsWindowVisible(c(id)) != FALSE; }, 5); };
+    // The look `id` lies on the button, is named as it and shows the
+    // render of `picture` for the scale (once it has been drawn).
+    const auto shows_render = [&](int id, int picture, int dpi) {
+        const Picture render = program_picture(picture + picture_choice(Dpi(dpi)).render.id_offset);
+        const RECT r = rect_of(c(id));
+        const RECT button = rect_of(c(5000));
+        EXPECT_EQ(r.left, button.left) << id;
+        EXPECT_EQ(r.top, button.top) << id;
+        EXPECT_EQ(app.text(id), utf16("閉じる")) << id;
+        return r.right - r.left == render.w && r.bottom - r.top == render.h &&
+               wait_for([&] { return screen_pixels(r) == render.pixels; }, 5);
+    };
+    for (int dpi : {96, 192}) {
+        if (dpi != 96) send_dpi_change(app.process(), app.main(), dpi);
+        const POINT centre = input::centre_of(c(5000));
+        input::move_to({1270, 790});  // off the window
+        settle();
+        input::move_to(centre);
+        ASSERT_TRUE(on_show(5002)) << "no hover look at " << dpi;
+        settle();
+        EXPECT_FALSE(IsWindowVisible(c(5000)));
+        EXPECT_TRUE(shows_render(5002, 502, dpi)) << "hover look at " << dpi;
+        input::press_at(centre);
+        ASSERT_TRUE(on_show(5001)) << "no pressed look at " << dpi;
+        settle();
+        EXPECT_FALSE(IsWindowVisible(c(5002)));
+        EXPECT_TRUE(shows_render(5001, 501, dpi)) << "pressed look at " << dpi;
+        input::move_to({rect_of(app.main()).left + 4, centre.y});  // on the window, on no button
+        ASSERT_TRUE(on_show(5000)) << "the look at rest does not come back at " << dpi;
+        input::release();
+        settle();
+        EXPECT_FALSE(IsWindowVisible(c(5001)));
+        EXPECT_EQ(find_dialog(app.process_id(), utf16("Varuno：終了確認")), nullptr);
+    }
 }
 
 // The function buttons pressed by the mouse, each doing its own command, and
