@@ -68,12 +68,6 @@ constexpr StatePicture kStatePictures[] = {
     {5047, 539, IDC_LIVE_B_OFF},
 };
 
-// A picture's name for screen readers, the name of its button.
-void name_picture(HWND picture, const char* name) {
-    // The static's own WM_SETTEXT would take the text for a picture name.
-    DefWindowProcW(picture, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide_utf8(name).c_str()));
-}
-
 // A button's tool in the main window's tooltips: its first picture's id and
 // where that picture is now.
 TOOLINFOW button_tool(HWND main, const ButtonName& button) {
@@ -278,20 +272,22 @@ void MainWindow::add_function_buttons() {
 // The name is the window text of every picture of a button, so that a
 // screen reader announces whichever of them is on show.
 void MainWindow::name_buttons() {
-    for (const ButtonName& button : kButtonNames)
+    for (const ButtonName& button : kButtonNames) {
+        const std::wstring name = wide_utf8(button.name);
+        // The static's own WM_SETTEXT would take the text for a picture name.
         for (int id = button.first; id < button.first + button.count; ++id)
-            if (HWND picture = GetDlgItem(window_, id)) name_picture(picture, button.name);
+            if (HWND picture = GetDlgItem(window_, id))
+                DefWindowProcW(picture, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
+    }
 }
 
 void MainWindow::add_state_pictures() {
     if (state_pictures_made_) return;
     state_pictures_made_ = true;
-    for (const StatePicture& s : kStatePictures) {
-        HWND picture = CreateWindowExW(0, L"Static", nullptr, WS_CHILD | SS_BITMAP, 0, 0, 0, 0, window_,
-                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(s.control)), instance_, nullptr);
-        for (const ButtonName& button : kButtonNames)
-            if (picture && button.first == s.button) name_picture(picture, button.name);
-    }
+    for (const StatePicture& s : kStatePictures)
+        CreateWindowExW(0, L"Static", nullptr, WS_CHILD | SS_BITMAP, 0, 0, 0, 0, window_,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(s.control)), instance_, nullptr);
+    name_buttons();
     fit_state_pictures();
 }
 
